@@ -1,0 +1,47 @@
+#include "base/integer.h"
+
+#include <gtest/gtest.h>
+
+namespace morvane {
+namespace {
+
+int ErrorOf(auto&& action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+TEST(IntegerArithmetic, StaysInsideSixteenBitsOrRaisesOverflow) {
+    EXPECT_EQ(AddInteger(32766, 1), 32767);
+    EXPECT_EQ(SubInteger(-32767, 1), -32768);
+    EXPECT_EQ(ErrorOf([] { AddInteger(32767, 1); }), 6);
+    EXPECT_EQ(ErrorOf([] { SubInteger(-32768, 1); }), 6);
+    EXPECT_EQ(ErrorOf([] { MulInteger(200, 200); }), 6);
+    EXPECT_EQ(ErrorOf([] { ToLong(1LL << 40); }), 6);
+}
+
+TEST(IntegerArithmetic, RoundsHalfToEven) {
+    EXPECT_EQ(RoundToInteger(2.5), 2);
+    EXPECT_EQ(RoundToInteger(3.5), 4);
+    EXPECT_EQ(RoundToInteger(-2.5), -2);
+    EXPECT_EQ(RoundToInteger(2.51), 3);
+    EXPECT_EQ(RoundToInteger(32767.4), 32767);
+    EXPECT_EQ(ErrorOf([] { RoundToInteger(32767.5); }), 6);
+    EXPECT_EQ(ErrorOf([] { RoundToInteger(-32768.6); }), 6);
+}
+
+TEST(RuntimeErrors, CarryTheClassicNumbersAndTrapText) {
+    const RuntimeError overflow(ErrorNumber::kOverflow);
+    EXPECT_EQ(overflow.Description(), "Overflow");
+    EXPECT_EQ(RuntimeError(ErrorNumber::kSubscriptOutOfRange).Description(),
+              "Subscript out of range");
+    EXPECT_EQ(RuntimeError(ErrorNumber::kBadRecordNumber).Description(), "Bad record number");
+    EXPECT_EQ(TrapMessage("LoadScene", RuntimeError(ErrorNumber::kFileNotFound)),
+              "Unexpected error in procedure: LoadScene\r\nError #53: File not found");
+}
+
+}  // namespace
+}  // namespace morvane
