@@ -8,7 +8,8 @@
 
 namespace morvane {
 
-// The engine's number types: Integer is 16-bit, Long 32-bit. Booleans stored as numbers are -1 and 0.
+// The engine's number types: Integer is 16-bit, Long 32-bit. Booleans stored as numbers are -1 and
+// 0.
 using Integer = int16_t;
 using Long = int32_t;
 
@@ -17,7 +18,8 @@ inline constexpr Integer kFalse = 0;
 
 // Narrows a wider value to an Integer; a value outside -32768..32767 is run-time error 6.
 inline Integer ToInteger(long long value) {
-    if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
+    if (value < std::numeric_limits<Integer>::min() ||
+        value > std::numeric_limits<Integer>::max()) {
         Raise(ErrorNumber::kOverflow);
     }
     return static_cast<Integer>(value);
@@ -44,13 +46,21 @@ inline Integer RoundToInteger(double value) {
 }
 
 // Checked 16-bit arithmetic: a result outside the range raises Overflow instead of wrapping.
-inline Integer AddInteger(Integer a, Integer b) { return ToInteger(static_cast<long long>(a) + b); }
-inline Integer SubInteger(Integer a, Integer b) { return ToInteger(static_cast<long long>(a) - b); }
+inline Integer AddInteger(Integer a, Integer b) {
+    return ToInteger(static_cast<long long>(a) + b);
+}
+inline Integer SubInteger(Integer a, Integer b) {
+    return ToInteger(static_cast<long long>(a) - b);
+}
 inline Integer MulInteger(Integer a, Integer b) {
     return ToInteger(static_cast<long long>(a) * b);
 }
 
-inline Long AddLong(Long a, Long b) { return ToLong(static_cast<long long>(a) + b); }
-inline Long MulLong(Long a, Long b) { return ToLong(static_cast<long long>(a) * b); }
+inline Long AddLong(Long a, Long b) {
+    return ToLong(static_cast<long long>(a) + b);
+}
+inline Long MulLong(Long a, Long b) {
+    return ToLong(static_cast<long long>(a) * b);
+}
 
 }  // namespace morvane

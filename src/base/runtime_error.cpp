@@ -6,30 +6,54 @@ namespace morvane {
 
 std::string DescribeError(int number) {
     switch (static_cast<ErrorNumber>(number)) {
-        case ErrorNumber::kReturnWithoutGoSub: return "Return without GoSub";
-        case ErrorNumber::kIllegalFunctionCall: return "Invalid procedure call or argument";
-        case ErrorNumber::kOverflow: return "Overflow";
-        case ErrorNumber::kOutOfMemory: return "Out of memory";
-        case ErrorNumber::kSubscriptOutOfRange: return "Subscript out of range";
-        case ErrorNumber::kDivisionByZero: return "Division by zero";
-        case ErrorNumber::kTypeMismatch: return "Type mismatch";
-        case ErrorNumber::kOutOfStackSpace: return "Out of stack space";
-        case ErrorNumber::kBadFileNameOrNumber: return "Bad file name or number";
-        case ErrorNumber::kFileNotFound: return "File not found";
-        case ErrorNumber::kBadFileMode: return "Bad file mode";
-        case ErrorNumber::kFileAlreadyOpen: return "File already open";
-        case ErrorNumber::kDeviceIOError: return "Device I/O error";
-        case ErrorNumber::kBadRecordLength: return "Bad record length";
-        case ErrorNumber::kDiskFull: return "Disk full";
-        case ErrorNumber::kInputPastEndOfFile: return "Input past end of file";
-        case ErrorNumber::kBadRecordNumber: return "Bad record number";
-        case ErrorNumber::kTooManyFiles: return "Too many files";
-        case ErrorNumber::kDeviceUnavailable: return "Device unavailable";
-        case ErrorNumber::kPermissionDenied: return "Permission denied";
-        case ErrorNumber::kDiskNotReady: return "Disk not ready";
-        case ErrorNumber::kPathFileAccessError: return "Path/File access error";
-        case ErrorNumber::kPathNotFound: return "Path not found";
-        case ErrorNumber::kInvalidPictureFormat: return "Invalid picture";
+        case ErrorNumber::kReturnWithoutGoSub:
+            return "Return without GoSub";
+        case ErrorNumber::kIllegalFunctionCall:
+            return "Invalid procedure call or argument";
+        case ErrorNumber::kOverflow:
+            return "Overflow";
+        case ErrorNumber::kOutOfMemory:
+            return "Out of memory";
+        case ErrorNumber::kSubscriptOutOfRange:
+            return "Subscript out of range";
+        case ErrorNumber::kDivisionByZero:
+            return "Division by zero";
+        case ErrorNumber::kTypeMismatch:
+            return "Type mismatch";
+        case ErrorNumber::kOutOfStackSpace:
+            return "Out of stack space";
+        case ErrorNumber::kBadFileNameOrNumber:
+            return "Bad file name or number";
+        case ErrorNumber::kFileNotFound:
+            return "File not found";
+        case ErrorNumber::kBadFileMode:
+            return "Bad file mode";
+        case ErrorNumber::kFileAlreadyOpen:
+            return "File already open";
+        case ErrorNumber::kDeviceIOError:
+            return "Device I/O error";
+        case ErrorNumber::kBadRecordLength:
+            return "Bad record length";
+        case ErrorNumber::kDiskFull:
+            return "Disk full";
+        case ErrorNumber::kInputPastEndOfFile:
+            return "Input past end of file";
+        case ErrorNumber::kBadRecordNumber:
+            return "Bad record number";
+        case ErrorNumber::kTooManyFiles:
+            return "Too many files";
+        case ErrorNumber::kDeviceUnavailable:
+            return "Device unavailable";
+        case ErrorNumber::kPermissionDenied:
+            return "Permission denied";
+        case ErrorNumber::kDiskNotReady:
+            return "Disk not ready";
+        case ErrorNumber::kPathFileAccessError:
+            return "Path/File access error";
+        case ErrorNumber::kPathNotFound:
+            return "Path not found";
+        case ErrorNumber::kInvalidPictureFormat:
+            return "Invalid picture";
     }
     return "Application-defined or object-defined error";
 }
@@ -42,7 +66,9 @@ RuntimeError::RuntimeError(int number, std::string description)
       number_(number),
       description_(std::move(description)) {}
 
-void Raise(ErrorNumber number) { throw RuntimeError(number); }
+void Raise(ErrorNumber number) {
+    throw RuntimeError(number);
+}
 
 std::string TrapMessage(const std::string& procedure, const RuntimeError& error) {
     return "Unexpected error in procedure: " + procedure + "\r\nError #" +

@@ -40,14 +40,14 @@ std::string DescribeError(int number);
 // A run-time error: thrown by checked arithmetic, table access and file operations, and caught
 // only by the procedures that trap errors, which report it with its number and description.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(ErrorNumber number);
     RuntimeError(int number, std::string description);
 
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -13,7 +13,7 @@ template <typename T, int Lo, int Hi>
 class Table {
     static_assert(Lo <= Hi);
 
-public:
+  public:
     static constexpr int kLower = Lo;
     static constexpr int kUpper = Hi;
     static constexpr std::size_t kSize = static_cast<std::size_t>(Hi - Lo + 1);
@@ -31,7 +31,7 @@ public:
 
     bool operator==(const Table&) const = default;
 
-private:
+  private:
     static std::size_t Offset(long long index) {
         if (!InBounds(index)) {
             Raise(ErrorNumber::kSubscriptOutOfRange);

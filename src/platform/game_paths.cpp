@@ -9,7 +9,9 @@ namespace morvane {
 namespace fs = std::filesystem;
 namespace {
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 std::vector<std::string> SplitComponents(std::string_view path) {
     std::vector<std::string> parts;
@@ -99,7 +101,8 @@ GamePaths::GamePaths(const fs::path& game_folder) {
     if (game_folder_text_.empty() || !IsSeparator(game_folder_text_.back())) {
         game_folder_text_ += '/';
     }
-    // weakly_canonical keeps a trailing separator as an empty last element; drop it for comparisons.
+    // weakly_canonical keeps a trailing separator as an empty last element; drop it for
+    // comparisons.
     if (!root_.empty() && root_.filename().empty() && root_ != root_.root_path()) {
         root_ = root_.parent_path();
     }
@@ -137,7 +140,7 @@ std::optional<fs::path> GamePaths::ResolveImpl(std::string_view path, bool allow
     fs::path current = root_;
     bool missing = false;
     for (const std::string& component : components) {
-        if (component == "." ) {
+        if (component == ".") {
             continue;
         }
         if (component == ".." || component.find(':') != std::string::npos) {

@@ -13,7 +13,7 @@ namespace morvane {
 // data names may lead outside the game folder: "..", absolute paths that are not inside it,
 // drive letters and NUL bytes all resolve to nothing.
 class GamePaths {
-public:
+  public:
     explicit GamePaths(const std::filesystem::path& game_folder);
 
     const std::filesystem::path& Root() const { return root_; }
@@ -32,8 +32,9 @@ public:
     // True when the path names an existing regular file (not a folder); never throws.
     bool FileExists(std::string_view path) const;
 
-private:
-    std::optional<std::filesystem::path> ResolveImpl(std::string_view path, bool allow_missing) const;
+  private:
+    std::optional<std::filesystem::path> ResolveImpl(std::string_view path,
+                                                     bool allow_missing) const;
 
     std::filesystem::path root_;
     std::string game_folder_text_;

@@ -17,7 +17,7 @@ struct HotSpot {
 // Immutable once made and shared between controls: two controls that show "the same picture"
 // hold the same Picture, and picture identity (the pointer) is what the pointer model compares.
 class Picture {
-public:
+  public:
     virtual ~Picture() = default;
 
     virtual int Width() const = 0;

@@ -10,7 +10,7 @@ namespace morvane::testing {
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
 // of the test.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
@@ -27,14 +27,15 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
     // Writes a file (making its folders) and returns its path.
-    std::filesystem::path Write(const std::string& relative, const std::string& content = "") const {
+    std::filesystem::path Write(const std::string& relative,
+                                const std::string& content = "") const {
         const auto file = path_ / relative;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << content;
         return file;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
