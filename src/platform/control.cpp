@@ -18,6 +18,9 @@ Control::Control(Control& parent, ControlKind kind, std::string name, int index)
 Control::Control(ControlKind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
 
 Control::~Control() {
+    if (kind_ != ControlKind::kWindow && window_ != nullptr) {
+        window_->Forget(*this);
+    }
     for (Control* child : children_) {
         child->parent_ = nullptr;
     }

@@ -93,6 +93,12 @@ void Desktop::Remove(Window& window) {
     }
 }
 
+void Desktop::Forget(const Control& control) {
+    if (captured_ == &control) {
+        captured_ = nullptr;
+    }
+}
+
 bool Desktop::InTopBand(const Window& window) const {
     // Owner chains are short; the bound only guards against a chain that loops.
     const Window* w = &window;

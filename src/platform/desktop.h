@@ -90,6 +90,7 @@ class Desktop {
     void Activate(Window& window);
     void WindowHidden(Window& window);
     void RunModal(Window& window);
+    void Forget(const Control& control);
     bool InTopBand(const Window& window) const;
     Window* KeyTarget() const;
 

@@ -15,6 +15,13 @@ Window::~Window() {
     desktop_.Remove(*this);
 }
 
+void Window::Forget(Control& control) {
+    if (focus_ == &control) {
+        focus_ = nullptr;
+    }
+    desktop_.Forget(control);
+}
+
 void Window::Load() {
     if (loaded_) {
         return;

@@ -51,7 +51,11 @@ class Window : public Control {
     std::function<void()> OnActivate;
 
   private:
+    friend class Control;
     friend class Desktop;
+
+    // A control of this window is going away: nothing may keep pointing at it.
+    void Forget(Control& control);
 
     Desktop& desktop_;
     bool loaded_ = false;
