@@ -125,6 +125,9 @@ class Control {
     // and windows click with any.
     virtual bool ClicksWith(MouseButton button) const;
 
+    // The window was loaded: whatever runs with it (timers) starts from this moment.
+    virtual void WindowLoaded() {}
+
   protected:
     // The root of a window: no parent, its own window.
     Control(ControlKind kind, std::string name);

@@ -14,6 +14,8 @@ class TimerControl : public Control, public Timer {
     using Timer::Enabled;
     using Timer::SetEnabled;
 
+    void WindowLoaded() override { Restart(); }
+
   protected:
     bool Active() const override;
 };

@@ -38,13 +38,14 @@ class Timer {
     // Records the tick at `now` and runs the handler. Called by the event loop.
     void Tick(TimeMs now);
 
+    // Counts the interval from now, as a fresh start does.
+    void Restart();
+
   protected:
     // A timer of a window ticks only while its window is loaded.
     virtual bool Active() const { return true; }
 
   private:
-    void Restart();
-
     EventLoop& loop_;
     int interval_ = 0;
     bool enabled_ = true;

@@ -3,6 +3,16 @@
 #include "platform/desktop.h"
 
 namespace morvane {
+namespace {
+
+void NotifyLoaded(Control& control) {
+    for (Control* child : control.Children()) {
+        child->WindowLoaded();
+        NotifyLoaded(*child);
+    }
+}
+
+}  // namespace
 
 Window::Window(Desktop& desktop, std::string name)
     : Control(ControlKind::kWindow, std::move(name)), desktop_(desktop) {
@@ -27,6 +37,7 @@ void Window::Load() {
         return;
     }
     loaded_ = true;
+    NotifyLoaded(*this);
     if (OnLoad) {
         OnLoad();
     }

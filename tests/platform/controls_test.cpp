@@ -73,9 +73,12 @@ TEST_F(ControlsTest, ATimerOnAWindowTicksOnlyWhileTheWindowIsLoaded) {
     window_.Unload();
     runtime_.loop.PassTime(1000);
     EXPECT_EQ(ticks, 3);
+    // Loading starts the interval afresh instead of ticking at once for the time it was away.
     window_.Load();
-    runtime_.loop.PassTime(100);
-    EXPECT_GT(ticks, 3);
+    runtime_.loop.PassTime(99);
+    EXPECT_EQ(ticks, 3);
+    runtime_.loop.PassTime(1);
+    EXPECT_EQ(ticks, 4);
 }
 
 TEST_F(ControlsTest, ACheckBoxClickTogglesItsValueAndRaisesOneClick) {
@@ -217,16 +220,6 @@ TEST_F(ControlsTest, ATextBoxTakesTypedCharactersAtTheCaret) {
     runtime_.desktop.PostText(text, "xyz");
     runtime_.loop.PumpEvents();
     EXPECT_EQ(text.Text(), "xyc");
-}
-
-TEST_F(ControlsTest, ACaptionOrTextIsWhatTheControlShows) {
-    Label label(window_, "Msg");
-    label.SetCaption("Inventory Full");
-    TextBox text(window_, "Text1");
-    text.SetText("my game");
-    const std::vector<const Control*> controls = {&label, &text};
-    EXPECT_EQ(controls[0]->Text(), "Inventory Full");
-    EXPECT_EQ(controls[1]->Text(), "my game");
 }
 
 }  // namespace

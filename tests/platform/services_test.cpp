@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "fake_picture.h"
-#include "platform/clipboard.h"
 #include "platform/message_box_headless.h"
 #include "platform/screen_pointer.h"
 
@@ -58,14 +57,6 @@ TEST(ScreenPointerTest, ShowingThePictureItAlreadyShowsChangesNothing) {
     EXPECT_TRUE(pointer.Shows(same_file_other_picture));
     pointer.AssignPicture(same_file_other_picture);
     EXPECT_EQ(pointer.Assignments(), assignments + 2);
-}
-
-TEST(ClipboardTest, HoldsTheLastTextSet) {
-    MemoryClipboard clipboard;
-    clipboard.SetText("log line");
-    EXPECT_EQ(clipboard.GetText(), "log line");
-    clipboard.Clear();
-    EXPECT_EQ(clipboard.GetText(), "");
 }
 
 }  // namespace
