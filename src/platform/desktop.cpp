@@ -218,6 +218,18 @@ bool Desktop::Reachable(const Control& control) const {
     return HitTest(bounds.Centre()).target == &control;
 }
 
+Desktop::ShownPointer Desktop::PointerToShow() const {
+    if (pointer_.Mode() != ScreenPointer::kDefault) {
+        return {pointer_.Mode(), pointer_.Picture()};
+    }
+    for (const Control* c = HitTest(pointer_position_).target; c != nullptr; c = c->Parent()) {
+        if (c->MousePointer() != ScreenPointer::kDefault) {
+            return {c->MousePointer(), c->MouseIcon()};
+        }
+    }
+    return {};
+}
+
 void Desktop::PostMouseMove(Point screen, int shift) {
     loop_.Post([this, screen, shift] { DeliverMouseMove(screen, shift); });
 }

@@ -81,6 +81,14 @@ class Desktop {
     // The last point the pointer moved to, on the screen.
     Point PointerPosition() const { return pointer_position_; }
 
+    // What the window draws as the pointer: the screen pointer while its mode is set, else the
+    // pointer of the control under the pointer or of its nearest container that has one.
+    struct ShownPointer {
+        int mode = ScreenPointer::kDefault;
+        PicturePtr picture;  // for mode ScreenPointer::kCustom
+    };
+    ShownPointer PointerToShow() const;
+
   private:
     friend class Window;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_picture.h"
 #include "platform/control_array.h"
 #include "platform/control_button.h"
 #include "platform/control_display.h"
@@ -291,6 +292,22 @@ TEST_F(DesktopTest, MouseMovesReachTheControlUnderThePointer) {
     runtime_.loop.PumpEvents();
     EXPECT_EQ(moves, (std::vector<std::string>{"Animation(2) 3,4", "Form"}));
     EXPECT_EQ(runtime_.desktop.PointerPosition(), (Point{2, 2}));
+}
+
+TEST_F(DesktopTest, TheScreenPointerOverridesThePointerOfTheControlBelowIt) {
+    const PicturePtr hand = testing::MakeBlankPicture("hand.cur");
+    const PicturePtr wait = testing::MakeBlankPicture("wait.cur");
+    main_.ScnImg.SetMousePointer(ScreenPointer::kCustom);
+    main_.ScnImg.SetMouseIcon(hand);
+    runtime_.desktop.PostMouseMove(CentreOf(main_.Animation(1)));
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(runtime_.desktop.PointerToShow().picture, hand) << "taken from the container";
+    runtime_.desktop.PostMouseMove(CentreOf(main_.Command1));
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(runtime_.desktop.PointerToShow().mode, ScreenPointer::kDefault);
+    runtime_.desktop.Pointer().ShowPicture(wait);
+    EXPECT_EQ(runtime_.desktop.PointerToShow().picture, wait);
+    EXPECT_EQ(runtime_.desktop.PointerToShow().mode, ScreenPointer::kCustom);
 }
 
 TEST_F(DesktopTest, KeysGoToTheWindowFirstThenToTheFocusedControl) {
