@@ -26,11 +26,11 @@ class EventLoopTest : public ::testing::Test {
 };
 
 TEST_F(EventLoopTest, TimersTickInDueOrderAndAtTheirIntervals) {
-    const std::vector<std::pair<std::string, int>> specs = {
+    const std::vector<std::pair<std::string, int>> settings = {
         {"slow", 300}, {"fast", 100}, {"mid", 200}};
     std::vector<std::unique_ptr<Timer>> timers;
     std::vector<std::pair<TimeMs, std::string>> ticks;
-    for (const auto& [name, interval] : specs) {
+    for (const auto& [name, interval] : settings) {
         auto timer = std::make_unique<Timer>(loop_);
         timer->SetInterval(interval);
         timer->OnTimer = [&, name = name] { ticks.emplace_back(loop_.Now(), name); };
@@ -48,7 +48,7 @@ TEST_F(EventLoopTest, TimersTickInDueOrderAndAtTheirIntervals) {
             ASSERT_LE(ticks[i - 1].first, ticks[i].first) << "ticks out of time order";
         }
     }
-    for (const auto& [name, interval] : specs) {
+    for (const auto& [name, interval] : settings) {
         const auto& times = by_timer[name];
         ASSERT_EQ(static_cast<TimeMs>(times.size()), span / interval) << name;
         for (std::size_t k = 0; k < times.size(); ++k) {
