@@ -1,0 +1,44 @@
+#include "platform/control_button.h"
+
+#include "base/runtime_error.h"
+
+namespace morvane {
+
+const PicturePtr& Button::ShownPicture() const {
+    if (style_ == Style::kGraphical && pressed_ && down_picture_) {
+        return down_picture_;
+    }
+    return Picture();
+}
+
+void Button::HandleMouseDown(const MouseArgs& args) {
+    if ((args.button & static_cast<int>(MouseButton::kLeft)) != 0) {
+        pressed_ = true;
+    }
+    Control::HandleMouseDown(args);
+}
+
+void Button::HandleMouseUp(const MouseArgs& args) {
+    pressed_ = false;
+    Control::HandleMouseUp(args);
+}
+
+void CheckBox::SetValue(int value) {
+    if (value < kUnchecked || value > kGrayed) {
+        throw RuntimeError(380, "Invalid property value");
+    }
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    if (OnClick) {
+        OnClick();
+    }
+}
+
+void CheckBox::HandleClick(const MouseArgs&) {
+    // Setting the value raises the one Click of this click.
+    SetValue(value_ == kChecked ? kUnchecked : kChecked);
+}
+
+}  // namespace morvane

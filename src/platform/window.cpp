@@ -1,0 +1,84 @@
+#include "platform/window.h"
+
+#include "platform/desktop.h"
+
+namespace morvane {
+namespace {
+
+void NotifyLoaded(Control& control) {
+    for (Control* child : control.Children()) {
+        child->WindowLoaded();
+        NotifyLoaded(*child);
+    }
+}
+
+}  // namespace
+
+Window::Window(Desktop& desktop, std::string name)
+    : Control(ControlKind::kWindow, std::move(name)), desktop_(desktop) {
+    BindWindow(*this);
+    Control::SetVisible(false);
+    desktop_.Add(*this);
+}
+
+Window::~Window() {
+    desktop_.Remove(*this);
+}
+
+void Window::Forget(Control& control) {
+    if (focus_ == &control) {
+        focus_ = nullptr;
+    }
+    desktop_.Forget(control);
+}
+
+void Window::Load() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    NotifyLoaded(*this);
+    if (OnLoad) {
+        OnLoad();
+    }
+}
+
+void Window::Unload() {
+    if (!loaded_) {
+        return;
+    }
+    if (OnUnload) {
+        OnUnload();
+    }
+    Hide();
+    loaded_ = false;
+}
+
+void Window::Show() {
+    Load();
+    Control::SetVisible(true);
+    desktop_.BringToFront(*this);
+    desktop_.Activate(*this);
+}
+
+void Window::ShowModal() {
+    desktop_.RunModal(*this);
+}
+
+void Window::Hide() {
+    if (!Visible()) {
+        return;
+    }
+    Control::SetVisible(false);
+    desktop_.WindowHidden(*this);
+}
+
+void Window::SetVisible(bool visible) {
+    if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+}  // namespace morvane
