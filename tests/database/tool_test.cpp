@@ -28,13 +28,11 @@ std::string Quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }
 
-// Runs the built morvane-tool with its output captured in files of `scratch`.
+// Runs the built morvane-tool with its output captured in files of the scratch folder.
 class ToolTest : public ::testing::Test {
   protected:
     ToolRun Run(const std::string& arguments) const {
-        const char* build = std::getenv("MORVANE_BUILD_DIR");
-        EXPECT_NE(build, nullptr) << "MORVANE_BUILD_DIR is not set";
-        const auto tool = std::filesystem::path(build ? build : ".") / "morvane-tool";
+        const std::filesystem::path tool = MORVANE_TOOL_PATH;
         const auto out = scratch_.Path() / "out";
         const auto err = scratch_.Path() / "err";
         const std::string command =
