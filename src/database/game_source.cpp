@@ -222,11 +222,11 @@ class ParseVisitor {
     std::map<std::pair<const Json*, std::string>, int> known_;
 };
 
-const Json& ObjectAt(const Json& parent, const std::string& key, const std::string& where) {
-    static const Json kEmpty = Json::object();
+// The object under `key`; an absent one reads as `absent`, an empty object.
+Json& ObjectAt(Json& parent, const std::string& key, const std::string& where, Json& absent) {
     const auto it = parent.find(key);
     if (it == parent.end()) {
-        return kEmpty;
+        return absent;
     }
     if (!it->is_object()) {
         Fail(where + ": expected an object");
@@ -235,20 +235,18 @@ const Json& ObjectAt(const Json& parent, const std::string& key, const std::stri
 }
 
 template <typename Record>
-Record ParseNumbered(const Json& object, const std::string& where) {
+Record ParseNumbered(Json& object, const std::string& where) {
     if (!object.is_object()) {
         Fail(where + ": expected an object");
     }
     Record record;
-    Json& mutable_object = const_cast<Json&>(object);
-    ParseVisitor visit(where,
-                       [&](const RecordField& f) { return NumberedSlot(mutable_object, f); });
+    ParseVisitor visit(where, [&](const RecordField& f) { return NumberedSlot(object, f); });
     Record::Visit(record, visit);
     visit.CheckNothingElse(object);
     return record;
 }
 
-SceneRecord ParseScene(const Json& source, const std::string& where) {
+SceneRecord ParseScene(Json& source, const std::string& where) {
     if (!source.is_object()) {
         Fail(where + ": expected an object");
     }
@@ -258,11 +256,11 @@ SceneRecord ParseScene(const Json& source, const std::string& where) {
         }
     }
     SceneRecord scene;
-    const Json& header = ObjectAt(source, "header", where + " header");
-    const Json& arrows = ObjectAt(source, "arrows", where + " arrows");
-    ParseVisitor visit(where, [&](const RecordField& f) {
-        return HeaderSlot(const_cast<Json&>(header), const_cast<Json&>(arrows), f);
-    });
+    Json no_header = Json::object();
+    Json no_arrows = Json::object();
+    Json& header = ObjectAt(source, "header", where + " header", no_header);
+    Json& arrows = ObjectAt(source, "arrows", where + " arrows", no_arrows);
+    ParseVisitor visit(where, [&](const RecordField& f) { return HeaderSlot(header, arrows, f); });
     SceneHeader::Visit(scene.Header, visit);
     visit.CheckNothingElse(header);
     visit.CheckNothingElse(arrows);
@@ -275,14 +273,13 @@ SceneRecord ParseScene(const Json& source, const std::string& where) {
         Fail(where + ": \"objects\" must be an array of at most 20 objects");
     }
     for (std::size_t i = 0; i < objects->size(); ++i) {
-        const Json& object = (*objects)[i];
+        Json& object = (*objects)[i];
         const std::string object_where = where + " object " + std::to_string(i + 1);
         if (!object.is_object()) {
             Fail(object_where + ": expected an object");
         }
-        ParseVisitor object_visit(object_where, [&](const RecordField& f) {
-            return ObjectSlot(const_cast<Json&>(object), f);
-        });
+        ParseVisitor object_visit(object_where,
+                                  [&](const RecordField& f) { return ObjectSlot(object, f); });
         ObjectBlock::Visit(scene.Objects(static_cast<long long>(i) + 1), object_visit);
         object_visit.CheckNothingElse(object);
     }
@@ -290,7 +287,7 @@ SceneRecord ParseScene(const Json& source, const std::string& where) {
 }
 
 template <typename Record, typename Parse>
-std::vector<Record> ParseList(const Json& document, const std::string& key, const std::string& noun,
+std::vector<Record> ParseList(Json& document, const std::string& key, const std::string& noun,
                               Parse parse) {
     std::vector<Record> records;
     const auto it = document.find(key);
