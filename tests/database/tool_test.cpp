@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "support/game_builder.h"
+#include "support/temp_folder.h"
+
+namespace morvane {
+namespace {
+
+struct ToolRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
+
+// Runs the built morvane-tool with its output captured in files of the scratch folder.
+class ToolTest : public ::testing::Test {
+  protected:
+    ToolRun Run(const std::string& arguments) const {
+        const std::filesystem::path tool = MORVANE_TOOL_PATH;
+        const auto out = scratch_.Path() / "out";
+        const auto err = scratch_.Path() / "err";
+        const std::string command =
+            Quoted(tool) + " " + arguments + " >" + Quoted(out) + " 2>" + Quoted(err);
+        const int status = std::system(command.c_str());
+        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    }
+
+    std::filesystem::path Source(const std::string& text) const {
+        return scratch_.Write("source.json", text);
+    }
+
+    static void ExpectOneLineFailure(const ToolRun& run) {
+        EXPECT_EQ(run.Status, 1);
+        ASSERT_FALSE(run.Err.empty());
+        EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << run.Err;
+    }
+
+    testing::TempFolder scratch_;
+    testing::TempFolder games_;
+};
+
+TEST_F(ToolTest, BuildOfADumpReproducesEveryFileByteForByte) {
+    const auto original = games_.Path() / "original";
+    const auto rebuilt = games_.Path() / "rebuilt";
+    const testing::GameBuilder game(original);
+    game.Write(testing::DistinctGame());
+
+    const ToolRun dump = Run("dump " + Quoted(original));
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    const ToolRun build = Run("build " + Quoted(Source(dump.Out)) + " " + Quoted(rebuilt));
+    ASSERT_EQ(build.Status, 0) << build.Err;
+
+    for (const char* name :
+         {"Morvane1.dat", "Morvane2.dat", "Morvane3.dat", "Morvane4.dat", "Morvane5.dat"}) {
+        const std::string before = game.ReadRaw(name);
+        EXPECT_FALSE(before.empty());
+        EXPECT_TRUE(before == testing::GameBuilder(rebuilt).ReadRaw(name)) << name;
+    }
+}
+
+TEST_F(ToolTest, DumpShowsWhatThePlayerReads) {
+    const auto folder = games_.Path() / "game";
+    const testing::GameBuilder game(folder);
+    game.Write(testing::DistinctGame());
+    const std::string scenes = game.ReadRaw("Morvane1.dat");
+    // Just over two and a half scenes count 3; a general file one byte too long holds no
+    // settings.
+    game.WriteRaw("Morvane1.dat", scenes.substr(0, 2 * 4395 + 4395 / 2 + 1));
+    game.WriteRaw("Morvane4.dat", game.ReadRaw("Morvane4.dat") + "x");
+    std::filesystem::remove(folder / "resource" / "Morvane5.dat");
+
+    const ToolRun dump = Run("dump " + Quoted(folder));
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    const auto document = nlohmann::json::parse(dump.Out);
+    EXPECT_EQ(document["counts"]["scenes"], 3);
+    EXPECT_EQ(document["counts"]["conversations"], 0);
+    EXPECT_TRUE(document["general"].is_null());
+    // Record 3 stops inside object 10: object 20 reads blank.
+    EXPECT_EQ(document["scenes"][2]["objects"][19]["s3"], "");
+    EXPECT_EQ(document["scenes"][2]["objects"][19]["p44"], 0);
+    EXPECT_NE(document["scenes"][2]["objects"][0]["s3"], "");
+}
+
+TEST_F(ToolTest, BadDocumentsWriteNothing) {
+    const auto target = games_.Path() / "never";
+    const std::string cases[] = {
+        R"({"scenes": [{"header": {"1": "Hall"})",
+        R"({"scenes": [{"header": {"7": "a_background_.gif"}}]})",
+        R"({"locations": [{}, {"2": "\u0416.gif"}]})",
+    };
+    for (const std::string& text : cases) {
+        const ToolRun run = Run("build " + Quoted(Source(text)) + " " + Quoted(target));
+        ExpectOneLineFailure(run);
+        EXPECT_FALSE(std::filesystem::exists(target)) << text;
+    }
+    EXPECT_NE(
+        Run("build " + Quoted(Source(cases[1])) + " " + Quoted(target)).Err.find("scene 1 field 7"),
+        std::string::npos);
+    EXPECT_NE(Run("build " + Quoted(Source(cases[2])) + " " + Quoted(target))
+                  .Err.find("location 2 field 2"),
+              std::string::npos);
+}
+
+TEST_F(ToolTest, UnreadableInputsFailWithOneLine) {
+    ExpectOneLineFailure(Run("dump " + Quoted(games_.Path() / "missing")));
+    ExpectOneLineFailure(
+        Run("build " + Quoted(scratch_.Path() / "none.json") + " " + Quoted(games_.Path() / "g")));
+    EXPECT_FALSE(std::filesystem::exists(games_.Path() / "g"));
+}
+
+TEST_F(ToolTest, BuildMakesTheResourceFolder) {
+    const auto target = games_.Path() / "new";
+    const ToolRun run =
+        Run("build " + Quoted(Source(R"({"scenes": [{}, {}]})")) + " " + Quoted(target));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(std::filesystem::file_size(target / "resource" / "Morvane1.dat"), 2u * 4395);
+    EXPECT_EQ(std::filesystem::file_size(target / "resource" / "Morvane4.dat"), 908u);
+}
+
+}  // namespace
+}  // namespace morvane
