@@ -35,6 +35,9 @@ int ReadFromMemory(GifFileType* gif, GifByteType* out, int wanted) {
     }
     const std::size_t left = reader->bytes.size() - reader->position;
     const std::size_t count = std::min(left, static_cast<std::size_t>(wanted));
+    if (count == 0) {
+        return 0;
+    }
     std::memcpy(out, reader->bytes.data() + reader->position, count);
     reader->position += count;
     return static_cast<int>(count);
