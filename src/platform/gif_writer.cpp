@@ -111,6 +111,12 @@ void PutFrame(GifFileType* gif, const GifFrame& frame, bool has_global_palette) 
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension.data()));
 
     const ColorMap local = MakeColorMap(frame.local_palette);
+    if (!local && gif->Image.ColorMap != nullptr) {
+        // giflib forgets the previous frame's local palette without freeing it when the next
+        // frame has none.
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     Encoder::Check(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
                                     frame.interlaced, local.get()));
     std::vector<int> rows;
