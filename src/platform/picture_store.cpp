@@ -9,8 +9,10 @@
 namespace morvane {
 namespace {
 
-// A key frame at least this often keeps the cost of reading one frame small.
-constexpr int kKeyInterval = 8;
+// Reading a frame replays the deltas since its key frame. A new key frame is kept once the
+// deltas since the last one add up to a whole picture, so reading any frame copies at most
+// about two pictures' worth of pixels, or after this many frames, so the replay stays short.
+constexpr int kMaxDeltaRun = 64;
 // A delta is kept only while its rectangle covers at most this share (1/n) of the picture.
 constexpr long long kDeltaShare = 4;
 
@@ -151,6 +153,7 @@ struct CompactPictureBuilder::State {
     std::vector<std::vector<uint32_t>> palettes;
     ColorIndex color_index;  // of the last palette, while frames may still join it
     bool palette_open = false;
+    long long delta_area = 0;        // pixels stored in deltas since the last key frame
     std::vector<uint32_t> previous;  // the last frame added, normalized
     std::vector<uint32_t> current;
     int loop_count = 0;
@@ -285,14 +288,17 @@ void CompactPictureBuilder::AddFrame(const uint32_t* argb, int delay_ms) {
     frame.delay_ms = delay_ms;
     const int index = FrameCount();
     const Rect whole{0, 0, s.width, s.height};
-    const bool key_due = index == 0 || index - s.frames.back().key_index >= kKeyInterval;
-    Rect changed = key_due ? whole : s.ChangedRect();
-    if (key_due || changed.Area() * kDeltaShare > whole.Area()) {
+    const bool key_due = index == 0 || index - s.frames.back().key_index >= kMaxDeltaRun;
+    const Rect changed = key_due ? whole : s.ChangedRect();
+    if (key_due || changed.Area() * kDeltaShare > whole.Area() ||
+        s.delta_area + changed.Area() > whole.Area()) {
         frame.key_index = index;
         frame.rect = whole;
+        s.delta_area = 0;
     } else {
         frame.key_index = s.frames.back().key_index;
         frame.rect = changed;
+        s.delta_area += changed.Area();
     }
     const std::size_t palettes_before = s.PaletteBytes();
     s.Store(frame);

@@ -15,8 +15,9 @@ namespace morvane {
 // (GIF, still images, built-in drawings) hands its frames here, so all pictures share one
 // memory layout:
 //  - a frame that differs from the one before it only inside a small rectangle keeps just that
-//    rectangle (a "delta"); every few frames, or when most of the picture changed, a whole
-//    frame is kept (a "key"), so reading any frame replays at most a few small rectangles;
+//    rectangle (a "delta"); when most of the picture changed, or once the deltas since the last
+//    whole frame (a "key") add up to a whole picture, a whole frame is kept, so reading any
+//    frame copies at most about two pictures' worth of pixels;
 //  - pixels are kept as 8-bit indices into a palette shared by consecutive frames whenever
 //    their colours fit in 256 entries (always for a GIF with one colour table), else as
 //    32-bit colours.
