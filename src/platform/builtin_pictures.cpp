@@ -18,6 +18,7 @@ constexpr uint32_t kDoorway = 0xFF1E1E28;
 constexpr uint32_t kSand = 0xFFE0B040;
 constexpr uint32_t kGlass = 0xFFE8F0FF;
 constexpr uint32_t kSteel = 0xFFD0D4DC;
+constexpr uint32_t kHub = 0xFF505868;
 constexpr uint32_t kRed = 0xFFD02020;
 constexpr uint32_t kBlue = 0xFF3A5FCD;
 constexpr uint32_t kPaper = 0xFFF4F4F4;
@@ -134,9 +135,9 @@ PicturePtr Gear() {
         shape.Capsule(Rotated({16, 8}, kCentre, degrees), Rotated({16, 3.5}, kCentre, degrees),
                       2.3);
     }
-    shape.CutCircle(kCentre, 3.5);
     Drawing drawing(kSize, kSize);
     drawing.FillOutlined(shape, kSteel, kBlack, kBorder);
+    drawing.Fill(Shape().Circle(kCentre, 3.2), kHub);
     return Finish(drawing, HotSpot{16, 16});
 }
 

@@ -134,7 +134,15 @@ void Drawing::FillOutlined(const Shape& shape, uint32_t fill, uint32_t outline, 
     std::vector<bool> grown = mask;
     for (int y = 0; y < samples_height_; ++y) {
         for (int x = 0; x < samples_width_; ++x) {
-            if (!mask[static_cast<std::size_t>(y) * samples_width_ + x]) {
+            const std::size_t at = static_cast<std::size_t>(y) * samples_width_ + x;
+            if (!mask[at]) {
+                continue;
+            }
+            // Only samples on the shape's edge can reach outside it.
+            const bool interior = x > 0 && y > 0 && x + 1 < samples_width_ &&
+                                  y + 1 < samples_height_ && mask[at - 1] && mask[at + 1] &&
+                                  mask[at - samples_width_] && mask[at + samples_width_];
+            if (interior) {
                 continue;
             }
             for (int dy = -reach; dy <= reach; ++dy) {
