@@ -8,7 +8,7 @@ namespace morvane {
 namespace {
 
 class GamePathsTest : public ::testing::Test {
-  protected:
+protected:
     GamePathsTest() : paths_(game_.Path()) {
         game_.Write("resource/Morvane1.dat", "x");
         game_.Write("resource/gfx/Lamp.GIF", "gif");
