@@ -1,0 +1,163 @@
+#include "platform/picture_loader.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "platform/gif_decoder.h"
+#include "platform/picture_icon.h"
+#include "platform/picture_store.h"
+
+namespace morvane {
+namespace {
+
+// Larger files are not pictures a game shows; refusing them keeps a stray file from taking
+// the player's memory.
+constexpr std::uintmax_t kMaxFileBytes = 128u * 1024 * 1024;
+constexpr long long kMaxStillPixels = 16LL * 1024 * 1024;
+
+bool StartsWith(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> prefix) {
+    return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
+}
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+PictureResult Invalid(const std::string& why, const std::string& source_name) {
+    return PictureResult::Failure(ErrorNumber::kInvalidPictureFormat,
+                                  why + (source_name.empty() ? "" : ": " + source_name));
+}
+
+using SdlLoader = SDL_Surface* (*)(SDL_RWops*);
+
+Surface DecodeWithSdl(std::span<const uint8_t> bytes, SdlLoader loader) {
+    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
+        return nullptr;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (source == nullptr) {
+        return nullptr;
+    }
+    Surface surface(loader(source));
+    SDL_RWclose(source);
+    return surface;
+}
+
+PictureResult StillFromSurface(Surface surface, const std::string& source_name,
+                               std::optional<HotSpot> hot_spot) {
+    if (!surface || surface->w <= 0 || surface->h <= 0) {
+        return Invalid(std::string("cannot decode picture (") + SDL_GetError() + ")", source_name);
+    }
+    if (static_cast<long long>(surface->w) * surface->h > kMaxStillPixels) {
+        return Invalid("picture too large", source_name);
+    }
+    Surface argb(SDL_ConvertSurfaceFormat(surface.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!argb) {
+        return Invalid(std::string("cannot convert picture (") + SDL_GetError() + ")", source_name);
+    }
+    const int width = argb->w;
+    const int height = argb->h;
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    if (SDL_LockSurface(argb.get()) != 0) {
+        return Invalid("cannot read picture pixels", source_name);
+    }
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(
+            pixels.data() + static_cast<std::size_t>(y) * width,
+            static_cast<const uint8_t*>(argb->pixels) + static_cast<std::size_t>(y) * argb->pitch,
+            sizeof(uint32_t) * width);
+    }
+    SDL_UnlockSurface(argb.get());
+    if (hot_spot) {
+        // A hot spot outside the picture could not be pointed with; keep it on the picture.
+        hot_spot->x = std::clamp(hot_spot->x, 0, width - 1);
+        hot_spot->y = std::clamp(hot_spot->y, 0, height - 1);
+    }
+    return PictureResult::Success(MakeStillPicture(width, height, pixels, source_name, hot_spot));
+}
+
+PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& source_name) {
+    const std::optional<IconImage> chosen = ChooseIconImage(bytes);
+    if (!chosen) {
+        return Invalid("damaged icon or cursor directory", source_name);
+    }
+    const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(chosen->data.data()),
+                                        chosen->data.size());
+    SdlLoader loader = chosen->is_png      ? IMG_LoadPNG_RW
+                       : chosen->is_cursor ? IMG_LoadCUR_RW
+                                           : IMG_LoadICO_RW;
+    return StillFromSurface(DecodeWithSdl(data, loader), source_name, chosen->hot_spot);
+}
+
+}  // namespace
+
+PictureFormat DetectPictureFormat(std::span<const uint8_t> bytes) {
+    if (StartsWith(bytes, {'G', 'I', 'F', '8'})) {
+        return PictureFormat::kGif;
+    }
+    if (StartsWith(bytes, {'B', 'M'})) {
+        return PictureFormat::kBmp;
+    }
+    if (StartsWith(bytes, {0xFF, 0xD8, 0xFF})) {
+        return PictureFormat::kJpeg;
+    }
+    if (StartsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) {
+        return PictureFormat::kPng;
+    }
+    if (StartsWith(bytes, {0, 0, 1, 0})) {
+        return PictureFormat::kIcon;
+    }
+    if (StartsWith(bytes, {0, 0, 2, 0})) {
+        return PictureFormat::kCursor;
+    }
+    return PictureFormat::kUnknown;
+}
+
+PictureResult DecodePicture(std::span<const uint8_t> bytes, std::string source_name) {
+    switch (DetectPictureFormat(bytes)) {
+        case PictureFormat::kGif:
+            return DecodeGif(bytes, std::move(source_name));
+        case PictureFormat::kBmp:
+            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadBMP_RW), source_name, {});
+        case PictureFormat::kJpeg:
+            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadJPG_RW), source_name, {});
+        case PictureFormat::kPng:
+            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadPNG_RW), source_name, {});
+        case PictureFormat::kIcon:
+        case PictureFormat::kCursor:
+            return DecodeIcon(bytes, source_name);
+        case PictureFormat::kUnknown:
+            break;
+    }
+    return Invalid("not a picture format the player reads", source_name);
+}
+
+PictureResult LoadPicture(const std::filesystem::path& path) {
+    const std::string name = path.string();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return PictureResult::Failure(ErrorNumber::kFileNotFound, "no such picture file: " + name);
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return PictureResult::Failure(ErrorNumber::kFileNotFound, "cannot read " + name);
+    }
+    if (size > kMaxFileBytes) {
+        return Invalid("file too large for a picture", name);
+    }
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(size));
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+        return PictureResult::Failure(ErrorNumber::kFileNotFound, "cannot read " + name);
+    }
+    return DecodePicture(bytes, name);
+}
+
+}  // namespace morvane
