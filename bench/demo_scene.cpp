@@ -48,12 +48,13 @@ PicturePtr MakeScenePicture(int width, int height) {
                 g = 190;
                 b = 90;
             }
-            pixels[static_cast<std::size_t>(y) * width + x] = 0xFF000000u | (r << 16) | (g << 8) | b;
+            pixels[static_cast<std::size_t>(y) * width + x] =
+                0xFF000000u | (r << 16) | (g << 8) | b;
         }
     }
     return std::make_shared<const sdl::MemoryPicture>(
-        width, height, std::vector<std::vector<uint32_t>>{std::move(pixels)},
-        std::vector<int>{}, std::nullopt, "scene.gif");
+        width, height, std::vector<std::vector<uint32_t>>{std::move(pixels)}, std::vector<int>{},
+        std::nullopt, "scene.gif");
 }
 
 PicturePtr MakeSpinnerPicture(int size, int frames, int delay_ms, uint32_t colour) {
@@ -105,8 +106,8 @@ DemoScene::DemoScene(Desktop& desktop, int animated) : Window(desktop, "Main") {
         auto object = std::make_unique<PlayingObject>(ScnImg, "Animation", i, desktop.Loop());
         object->Move(20 + ((i - 1) % 10) * 66, 40 + ((i - 1) / 10) * 90, 48, 48);
         // Frame rates as GIFs have them: 60 to 140 ms a frame.
-        object->SetPicture(MakeSpinnerPicture(48, 12, 60 + 20 * ((i - 1) % 5),
-                                              colours[(i - 1) % 5]));
+        object->SetPicture(
+            MakeSpinnerPicture(48, 12, 60 + 20 * ((i - 1) % 5), colours[(i - 1) % 5]));
         Animation.push_back(std::move(object));
     }
     ConvText.Move(20, 400, 660, 40);

@@ -26,7 +26,9 @@ using Clock = std::chrono::steady_clock;
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -56,11 +58,12 @@ void MeasureCpu(int animated, double seconds) {
     for (const auto& object : scene.Animation) {
         frames += object->FramesShown();
     }
-    std::printf("cpu %2d animated objects: %5.2f %% of a core over %.0f s  (%llu redraws, "
-                "%d object frames, %zu textures)\n",
-                animated, share * 100, seconds,
-                static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), frames,
-                runtime.window.Renderer().Pictures().Count());
+    std::printf(
+        "cpu %2d animated objects: %5.2f %% of a core over %.0f s  (%llu redraws, "
+        "%d object frames, %zu textures)\n",
+        animated, share * 100, seconds,
+        static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), frames,
+        runtime.window.Renderer().Pictures().Count());
 }
 
 void MeasureLatency(int changes) {
@@ -100,10 +103,11 @@ void MeasureLatency(int changes) {
         std::printf("latency: no frames shown\n");
         return;
     }
-    std::printf("picture change to frame on screen (%zu changes, 20 objects animating): "
-                "median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n",
-                latencies.size(), latencies[latencies.size() / 2],
-                latencies[latencies.size() * 95 / 100], latencies.back());
+    std::printf(
+        "picture change to frame on screen (%zu changes, 20 objects animating): "
+        "median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n",
+        latencies.size(), latencies[latencies.size() / 2], latencies[latencies.size() * 95 / 100],
+        latencies.back());
 }
 
 void MeasureRedraw(int rounds) {
@@ -155,9 +159,11 @@ int main(int argc, char** argv) {
             return 0;
         }
         const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
-        std::printf("video driver: %s\n", SDL_GetCurrentVideoDriver() != nullptr
-                                              ? SDL_GetCurrentVideoDriver()
-                                              : "(starts with the window)");
+        {
+            const sdl::GameWindow probe;
+            std::printf("video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(),
+                        probe.RendererName().c_str());
+        }
         MeasureCpu(0, seconds);
         MeasureCpu(20, seconds);
         MeasureLatency(100);

@@ -30,19 +30,14 @@ constexpr int kCheckSize = 13;
 constexpr int kScrollBarWidth = 16;
 constexpr int kTextInset = 3;
 
-SDL_Rect ToSdl(const Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
 Rect Inset(const Rect& r, int by) {
     return {r.left + by, r.top + by, std::max(r.width - 2 * by, 0), std::max(r.height - 2 * by, 0)};
 }
 
 }  // namespace
 
-ControlPainter::ControlPainter(SDL_Renderer* renderer, const Font& font, PictureTextures& pictures,
-                               TextTextures& texts)
-    : renderer_(renderer), font_(font), pictures_(pictures), texts_(texts) {}
+ControlPainter::ControlPainter(DisplayList& list, const Font& font, TextTextures& texts)
+    : list_(list), font_(font), texts_(texts) {}
 
 void ControlPainter::Paint(const Control& control, const Rect& area, bool focused) {
     switch (control.Kind()) {
@@ -145,12 +140,9 @@ void ControlPainter::PaintCheckBox(const Control& control, const Rect& area) {
     if (check.Value() != CheckBox::kUnchecked) {
         // A tick of two strokes, three pixels thick.
         const SDL_Color mark = check.Value() == CheckBox::kGrayed ? kShadow : kButtonText;
-        SDL_SetRenderDrawColor(renderer_, mark.r, mark.g, mark.b, mark.a);
         for (int t = 0; t < 3; ++t) {
-            SDL_RenderDrawLine(renderer_, box.left + 3, box.top + 5 + t, box.left + 5,
-                               box.top + 7 + t);
-            SDL_RenderDrawLine(renderer_, box.left + 5, box.top + 7 + t, box.left + 9,
-                               box.top + 3 + t);
+            list_.Line(box.left + 3, box.top + 5 + t, box.left + 5, box.top + 7 + t, mark);
+            list_.Line(box.left + 5, box.top + 7 + t, box.left + 9, box.top + 3 + t, mark);
         }
     }
     const int text_left = box.left + kCheckSize + 4;
@@ -178,8 +170,7 @@ void ControlPainter::PaintTextBox(const Control& control, const Rect& area, bool
     const int y = area.top + (area.height - font_.LineHeight()) / 2;
     DrawLine(utf8, x, y, box.Enabled() ? kFieldText : kGrayText);
     if (focused) {
-        SDL_SetRenderDrawColor(renderer_, kFieldText.r, kFieldText.g, kFieldText.b, 255);
-        SDL_RenderDrawLine(renderer_, x + caret, y, x + caret, y + font_.LineHeight() - 1);
+        list_.Line(x + caret, y, x + caret, y + font_.LineHeight() - 1, kFieldText);
     }
 }
 
@@ -218,12 +209,9 @@ void ControlPainter::PaintList(const Control& control, const Rect& area) {
 }
 
 void ControlPainter::Fill(const Rect& area, SDL_Color colour) {
-    if (area.width <= 0 || area.height <= 0) {
-        return;
+    if (area.width > 0 && area.height > 0) {
+        list_.Fill(area, colour);
     }
-    SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
-    const SDL_Rect r = ToSdl(area);
-    SDL_RenderFillRect(renderer_, &r);
 }
 
 void ControlPainter::Bevel(const Rect& area, SDL_Color top_left, SDL_Color bottom_right) {
@@ -232,24 +220,19 @@ void ControlPainter::Bevel(const Rect& area, SDL_Color top_left, SDL_Color botto
     }
     const int right = area.left + area.width - 1;
     const int bottom = area.top + area.height - 1;
-    SDL_SetRenderDrawColor(renderer_, top_left.r, top_left.g, top_left.b, top_left.a);
-    SDL_RenderDrawLine(renderer_, area.left, area.top, right, area.top);
-    SDL_RenderDrawLine(renderer_, area.left, area.top, area.left, bottom);
-    SDL_SetRenderDrawColor(renderer_, bottom_right.r, bottom_right.g, bottom_right.b,
-                           bottom_right.a);
-    SDL_RenderDrawLine(renderer_, area.left, bottom, right, bottom);
-    SDL_RenderDrawLine(renderer_, right, area.top, right, bottom);
+    list_.Line(area.left, area.top, right, area.top, top_left);
+    list_.Line(area.left, area.top, area.left, bottom, top_left);
+    list_.Line(area.left, bottom, right, bottom, bottom_right);
+    list_.Line(right, area.top, right, bottom, bottom_right);
 }
 
 void ControlPainter::DrawPicture(const PicturePtr& picture, int frame, const Rect& at,
                                  bool stretch) {
-    SDL_Texture* texture = pictures_.Get(picture, frame);
-    if (texture == nullptr) {
+    if (!picture || picture->Width() <= 0 || picture->Height() <= 0) {
         return;
     }
-    const SDL_Rect dest =
-        stretch ? ToSdl(at) : SDL_Rect{at.left, at.top, picture->Width(), picture->Height()};
-    SDL_RenderCopy(renderer_, texture, nullptr, &dest);
+    list_.Picture(picture, frame,
+                  stretch ? at : Rect{at.left, at.top, picture->Width(), picture->Height()});
 }
 
 void ControlPainter::DrawLines(const std::vector<std::string>& lines, const Rect& area,
@@ -270,11 +253,9 @@ void ControlPainter::DrawLines(const std::vector<std::string>& lines, const Rect
 
 void ControlPainter::DrawLine(const std::string& utf8, int x, int y, SDL_Color colour) {
     const TextTextures::Line line = texts_.Get(utf8, colour);
-    if (line.texture == nullptr) {
-        return;
+    if (line.texture != nullptr) {
+        list_.Text(utf8, colour, {x, y, line.width, line.height});
     }
-    const SDL_Rect dest{x, y, line.width, line.height};
-    SDL_RenderCopy(renderer_, line.texture, nullptr, &dest);
 }
 
 }  // namespace morvane::sdl

@@ -7,19 +7,18 @@
 
 #include "platform/control.h"
 #include "platform/control_display.h"
+#include "platform/sdl/display_list.h"
 #include "platform/sdl/font.h"
-#include "platform/sdl/picture_textures.h"
 #include "platform/sdl/text_textures.h"
 
 namespace morvane::sdl {
 
-// The look of each kind of control, drawn into the canvas: pictures as they are, standard
-// controls in the classic raised and sunken style, texts in the window's font. It reads the
-// model and nothing else; the caller clips to the control and its containers.
+// The look of each kind of control, as drawing steps for the canvas: pictures as they are,
+// standard controls in the classic raised and sunken style, texts in the window's font. It
+// reads the model and nothing else; the caller sets the clip of the control and its containers.
 class ControlPainter {
   public:
-    ControlPainter(SDL_Renderer* renderer, const Font& font, PictureTextures& pictures,
-                   TextTextures& texts);
+    ControlPainter(DisplayList& list, const Font& font, TextTextures& texts);
 
     // Draws `control`'s own look over `area`, its rectangle on the canvas. `focused` is true
     // for the control that takes the keys now (a text box shows its caret then).
@@ -44,9 +43,8 @@ class ControlPainter {
                    SDL_Color colour);
     void DrawLine(const std::string& utf8, int x, int y, SDL_Color colour);
 
-    SDL_Renderer* renderer_;
+    DisplayList& list_;
     const Font& font_;
-    PictureTextures& pictures_;
     TextTextures& texts_;
 };
 

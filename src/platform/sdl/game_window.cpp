@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
 
 #include "platform/control_list_box.h"
 #include "platform/event_loop.h"
@@ -24,12 +25,38 @@ WindowHandle MakeWindow(const WindowOptions& options) {
     return window;
 }
 
+// Whether the renderer draws through OpenGL emulated on the processor (llvmpipe and its kin),
+// where SDL's own software renderer costs a fraction of the processor time.
+bool DrawsThroughSoftwareGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr ||
+        std::string_view(info.name).substr(0, 6) != "opengl") {
+        return false;
+    }
+    using GetString = const unsigned char* (*)(unsigned int);
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = get_string != nullptr ? get_string(kGlRenderer) : nullptr;
+    if (name == nullptr) {
+        return false;
+    }
+    const std::string_view gl(reinterpret_cast<const char*>(name));
+    return gl.find("llvmpipe") != std::string_view::npos ||
+           gl.find("softpipe") != std::string_view::npos ||
+           gl.find("swrast") != std::string_view::npos;
+}
+
 RendererHandle MakeRenderer(SDL_Window* window) {
     // No vertical sync: frames are shown only when something changed, and waiting for the
     // display would only delay the next input.
     RendererHandle renderer(
         SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
+    if (renderer && DrawsThroughSoftwareGl(renderer.get())) {
+        renderer.reset();
+    }
     if (!renderer) {
+        // The window's pixels go straight to the display, not through an emulated GPU.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         renderer.reset(
             SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE));
     }
@@ -46,6 +73,7 @@ TextureHandle MakeCanvas(SDL_Renderer* renderer) {
     if (!canvas) {
         throw SdlError("Cannot make the game canvas");
     }
+    SDL_SetTextureBlendMode(canvas.get(), SDL_BLENDMODE_NONE);
     return canvas;
 }
 
@@ -123,13 +151,17 @@ bool GameWindow::Refresh() {
     }
     const uint64_t revision = desktop_->Revision();
     if (must_draw_ || revision != drawn_revision_) {
+        if (must_draw_) {
+            scene_.Invalidate();
+        }
         SDL_SetRenderTarget(renderer_.get(), canvas_.get());
-        scene_.Draw(*desktop_);
+        if (scene_.Draw(*desktop_)) {
+            must_show_ = true;
+            ++canvas_draws_;
+        }
         SDL_SetRenderTarget(renderer_.get(), nullptr);
         drawn_revision_ = revision;
         must_draw_ = false;
-        must_show_ = true;
-        ++canvas_draws_;
     }
     cursors_.Show(desktop_->PointerToShow(), CursorScale());
     if (!must_show_) {
@@ -277,6 +309,14 @@ void GameWindow::PostWheel(int steps) {
             list.SetTopIndex(top);
         }
     });
+}
+
+std::string GameWindow::RendererName() const {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer_.get(), &info) != 0 || info.name == nullptr) {
+        return {};
+    }
+    return info.name;
 }
 
 bool GameWindow::FullScreen() const {

@@ -93,6 +93,8 @@ class GameWindow final : public InputSource {
     uint64_t CanvasDraws() const { return canvas_draws_; }
     uint64_t FramesShown() const { return frames_shown_; }
     const Font& GetFont() const { return font_; }
+    // The SDL renderer drawing the window ("software", "opengl", ...).
+    std::string RendererName() const;
     SceneRenderer& Renderer() { return scene_; }
     CursorCache& Cursors() { return cursors_; }
     SDL_Window* NativeWindow() const { return window_.get(); }

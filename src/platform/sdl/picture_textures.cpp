@@ -49,7 +49,10 @@ TextureHandle PictureTextures::Upload(const Picture& picture, int frame) const {
         return nullptr;
     }
     SDL_UpdateTexture(texture.get(), nullptr, pixels.data(), width * 4);
-    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    // Most scene pictures are opaque; copying them without blending is much cheaper.
+    const bool opaque =
+        std::all_of(pixels.begin(), pixels.end(), [](uint32_t p) { return (p >> 24) == 0xFF; });
+    SDL_SetTextureBlendMode(texture.get(), opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     return texture;
 }
 

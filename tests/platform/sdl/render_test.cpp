@@ -112,11 +112,19 @@ TEST_F(RenderTest, DrawsOnlyWhenSomethingChangedAndUploadsEachPictureOnce) {
     EXPECT_EQ(runtime_.window.CanvasDraws(), draws);
     EXPECT_EQ(runtime_.window.FramesShown(), shown);
 
-    // Moving an object redraws the canvas but uploads nothing new.
+    // Moving an object redraws where it was and where it is, and uploads nothing new.
+    const Point was = CentreOf(main_.Animation);
     main_.Animation.Move(200, 100);
     EXPECT_TRUE(runtime_.window.Refresh());
     EXPECT_EQ(runtime_.window.CanvasDraws(), draws + 1);
     EXPECT_EQ(runtime_.window.Renderer().Pictures().Uploads(), uploads);
+    EXPECT_EQ(runtime_.window.Renderer().LastDrawnArea(), 2 * 40 * 30);
+    EXPECT_EQ(CanvasAt(was), kSceneBlue);
+    EXPECT_EQ(CanvasAt(CentreOf(main_.Animation)), kObjectRed);
+
+    // A change nobody can see shows no new frame.
+    main_.Animation.SetMousePointer(99);
+    EXPECT_FALSE(runtime_.window.Refresh());
 
     // A new picture is uploaded once, however often it is drawn.
     main_.Animation.SetPicture(SolidPicture(40, 30, kObjectGreen));
