@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
         }
         const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
         {
-            const sdl::GameWindow probe;
+            const morvane::sdl::GameWindow probe;
             std::printf("video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(),
                         probe.RendererName().c_str());
         }
