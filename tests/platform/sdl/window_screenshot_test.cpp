@@ -93,6 +93,14 @@ TEST(WindowScreenshotTest, TheScreenShowsTheSceneAndAClickReachesTheObject) {
     runtime.window.PollEvents();
     runtime.loop.PumpEvents();
     EXPECT_EQ(clicks, 1);
+
+    // On a real display a custom pointer becomes a colour cursor, made once for its picture.
+    const PicturePtr hand = testing::SolidPicture(16, 16, 0xFFFFFFFFu);
+    runtime.desktop.Pointer().AssignPicture(hand);
+    runtime.window.Refresh();
+    runtime.desktop.Pointer().AssignPicture(hand);
+    runtime.window.Refresh();
+    EXPECT_EQ(runtime.window.Cursors().CustomCursorsMade(), 1);
 }
 
 }  // namespace
