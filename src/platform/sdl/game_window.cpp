@@ -218,7 +218,18 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
             }
             return;
         case SDL_WINDOWEVENT:
-            must_show_ = true;
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_SHOWN:
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_RESIZED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                case SDL_WINDOWEVENT_MAXIMIZED:
+                case SDL_WINDOWEVENT_RESTORED:
+                    must_show_ = true;
+                    break;
+                default:
+                    break;
+            }
             return;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
