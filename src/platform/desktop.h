@@ -13,6 +13,7 @@
 namespace morvane {
 
 class Control;
+class PictureService;
 class Window;
 
 // The screen as the player sees it: the windows in stacking order, the active and modal
@@ -30,6 +31,12 @@ class Desktop {
     const ScreenPointer& Pointer() const { return pointer_; }
     Clipboard& GetClipboard() { return clipboard_; }
     MsgBoxResult ShowMessageBox(const MessageBoxRequest& request);
+
+    // The picture service of the player's context, which owns it; the desktop only lends it to
+    // the controls. Pictures() without one set is a programming error (std::logic_error).
+    void SetPictures(PictureService* pictures) { pictures_ = pictures; }
+    bool HasPictures() const { return pictures_ != nullptr; }
+    PictureService& Pictures() const;
 
     int ScreenWidth() const { return screen_width_; }
     int ScreenHeight() const { return screen_height_; }
@@ -112,6 +119,7 @@ class Desktop {
     EventLoop& loop_;
     MessageBoxService& message_box_;
     Clipboard& clipboard_;
+    PictureService* pictures_ = nullptr;
     ScreenPointer pointer_;
     int screen_width_ = 800;
     int screen_height_ = 600;
