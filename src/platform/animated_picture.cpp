@@ -137,6 +137,10 @@ int AnimatedPicture::DelayOf(int frame) const {
     return delay <= kShortestDelayMs ? kDefaultDelayMs : delay;
 }
 
+Integer AnimatedPicture::Frame() const {
+    return ClampToInteger(frame_);
+}
+
 void AnimatedPicture::SetFrame(Integer frame) {
     frame_ = std::clamp<int>(frame, 0, std::max(Frames() - 1, 0));
     if (playing_) {

@@ -51,7 +51,9 @@ class AnimatedPicture : public Control {
     // "" empties the control; any other path is read at once, without ReadFinished (a path that
     // cannot be read shows the file-not-found placeholder).
     void SetPictureFile(std::string_view path);
-    void SetPictureFile(const char* path) { SetPictureFile(std::string_view(path)); }
+    void SetPictureFile(const char* path) {
+        SetPictureFile(path == nullptr ? std::string_view() : std::string_view(path));
+    }
     // Hides Control::SetPicture so a picture set by that name also resets the animation.
     void SetPicture(PicturePtr picture) { SetPictureFile(std::move(picture)); }
 
@@ -75,7 +77,7 @@ class AnimatedPicture : public Control {
 
     // The frame shown, 0 = first. Setting it clamps into the picture's frames, and while playing
     // the new frame stays for its whole delay.
-    Integer Frame() const { return static_cast<Integer>(frame_); }
+    Integer Frame() const;
     void SetFrame(Integer frame);
     // The frame the renderer draws from Picture().
     int CurrentFrame() const { return frame_; }

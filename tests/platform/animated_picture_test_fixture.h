@@ -38,9 +38,10 @@ class AnimatedPictureTest : public ::testing::Test {
         folder_.Write("resource/gfx/" + name, EncodeGif(image));
         return GfxPath(name);
     }
-    // Four frames of 100 ms.
+    // Four frames of 100 ms, without a loop extension: browsers would play it once, the
+    // control repeats it.
     std::string WriteAnimation(const std::string& name = "anim.gif") {
-        return WriteFrames(name, {10, 10, 10, 10});
+        return WriteFrames(name, {10, 10, 10, 10}, std::nullopt);
     }
     std::string GfxPath(const std::string& name) const {
         return paths_.GameFolder() + "resource\\gfx\\" + name;
