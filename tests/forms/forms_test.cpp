@@ -179,17 +179,5 @@ TEST_F(FormsTest, NoTimerRunsUntilTheGameStartsItAndThenAtItsInterval) {
                           }));
 }
 
-TEST_F(FormsTest, ADelayTimerHasNoIntervalUntilADelayIsArmed) {
-    forms_.Main.Load();
-    TimerControl& delay = forms_.Main.DelayTimer(7);
-    int ticks = 0;
-    delay.OnTimer = [&] { ++ticks; };
-    delay.SetEnabled(true);
-    EXPECT_FALSE(runtime_.loop.NextDueTime().has_value());
-    delay.SetInterval(3000);
-    runtime_.loop.PassTime(3000);
-    EXPECT_EQ(ticks, 1);
-}
-
 }  // namespace
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -60,8 +61,7 @@ TEST_F(MainWindowTest, BlockCoversTheWholeSceneViewAndSwallowsClicksMeantForObje
 
     main_.Block.SetVisible(true);
     for (const Control* below :
-         {static_cast<const Control*>(&near_corner), static_cast<const Control*>(&far_corner),
-          static_cast<const Control*>(&main_.Directionl(2))}) {
+         std::initializer_list<const Control*>{&near_corner, &far_corner, &main_.Directionl(2)}) {
         EXPECT_FALSE(Reachable(*below)) << below->QualifiedName();
         EXPECT_EQ(HitAt(CentreOf(*below)), &main_.Block) << below->QualifiedName();
     }
@@ -133,9 +133,8 @@ TEST_F(MainWindowTest, EveryInventorySlotTakesItsOwnClickAndTheHighlightFrameTak
 }
 
 TEST_F(MainWindowTest, TheButtonsBesideTheSceneAreReachableAndTheDebugButtonOnlyWhenShown) {
-    for (const Control* button : {static_cast<const Control*>(&main_.MainMenuButtn),
-                                  static_cast<const Control*>(&main_.SaveGameButtn),
-                                  static_cast<const Control*>(&main_.ExamineItem)}) {
+    for (const Control* button : std::initializer_list<const Control*>{
+             &main_.MainMenuButtn, &main_.SaveGameButtn, &main_.ExamineItem}) {
         EXPECT_TRUE(Reachable(*button)) << button->QualifiedName();
     }
     EXPECT_FALSE(Reachable(main_.Command1));
