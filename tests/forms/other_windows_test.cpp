@@ -51,6 +51,11 @@ TEST_F(FormsTest, TheMenuButtonsAndTheQuitQuestionTakeTheirClicks) {
     EXPECT_EQ(forms_.QuitGameQuery.Label1.Caption(), "Quit?");
 }
 
+TEST_F(FormsTest, TheIntroOffersNoButtonThatWouldLeaveItsMovieRunningUnseen) {
+    forms_.IntroFrm.Show();
+    EXPECT_FALSE(Reachable(forms_.IntroFrm.Command1));
+}
+
 TEST_F(FormsTest, TheSaveAndLoadDialogsListOnlySavedGames) {
     testing::TempFolder folder;
     folder.Write("first.sav");
