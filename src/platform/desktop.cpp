@@ -1,6 +1,7 @@
 #include "platform/desktop.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/control.h"
 #include "platform/window.h"
@@ -59,6 +60,13 @@ MsgBoxResult Desktop::ShowMessageBox(const MessageBoxRequest& request) {
     return message_box_.Show(request);
 }
 
+PictureService& Desktop::Pictures() const {
+    if (pictures_ == nullptr) {
+        throw std::logic_error("the desktop has no picture service");
+    }
+    return *pictures_;
+}
+
 void Desktop::SetScreenSize(int width, int height) {
     screen_width_ = width;
     screen_height_ = height;
@@ -75,6 +83,7 @@ Window* Desktop::FindWindow(std::string_view name) const {
 
 void Desktop::Add(Window& window) {
     stacking_.insert(stacking_.begin(), &window);
+    NoteChange();
 }
 
 void Desktop::Remove(Window& window) {
@@ -91,12 +100,14 @@ void Desktop::Remove(Window& window) {
     if (captured_ != nullptr && &captured_->OwnerWindow() == &window) {
         captured_ = nullptr;
     }
+    NoteChange();
 }
 
 void Desktop::Forget(const Control& control) {
     if (captured_ == &control) {
         captured_ = nullptr;
     }
+    NoteChange();
 }
 
 bool Desktop::InTopBand(const Window& window) const {
@@ -115,11 +126,13 @@ void Desktop::BringToFront(Window& window) {
     std::erase(stacking_, &window);
     if (InTopBand(window)) {
         stacking_.push_back(&window);
+        NoteChange();
         return;
     }
     const auto first_top = std::find_if(stacking_.begin(), stacking_.end(),
                                         [this](const Window* w) { return InTopBand(*w); });
     stacking_.insert(first_top, &window);
+    NoteChange();
 }
 
 void Desktop::SetTopmost(Window& window, bool on) {
@@ -132,6 +145,7 @@ void Desktop::Activate(Window& window) {
         return;
     }
     active_ = &window;
+    NoteChange();
     if (window.OnActivate) {
         window.OnActivate();
     }
@@ -146,6 +160,7 @@ void Desktop::WindowHidden(Window& window) {
         return;
     }
     active_ = nullptr;
+    NoteChange();
     Window* next = nullptr;
     if (TopModal() != nullptr && TopModal()->Visible()) {
         next = TopModal();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 namespace morvane {
 
 class Control;
+class PictureService;
 class Window;
 
 // The screen as the player sees it: the windows in stacking order, the active and modal
@@ -30,6 +32,17 @@ class Desktop {
     const ScreenPointer& Pointer() const { return pointer_; }
     Clipboard& GetClipboard() { return clipboard_; }
     MsgBoxResult ShowMessageBox(const MessageBoxRequest& request);
+
+    // Moves on whenever something the windows draw changes (a property that shows, the stacking
+    // order, the active window), so the window draws again only when this has moved.
+    uint64_t Revision() const { return revision_; }
+    void NoteChange() { ++revision_; }
+
+    // The picture service of the player's context, which owns it; the desktop only lends it to
+    // the controls. Pictures() without one set is a programming error (std::logic_error).
+    void SetPictures(PictureService* pictures) { pictures_ = pictures; }
+    bool HasPictures() const { return pictures_ != nullptr; }
+    PictureService& Pictures() const;
 
     int ScreenWidth() const { return screen_width_; }
     int ScreenHeight() const { return screen_height_; }
@@ -112,6 +125,7 @@ class Desktop {
     EventLoop& loop_;
     MessageBoxService& message_box_;
     Clipboard& clipboard_;
+    PictureService* pictures_ = nullptr;
     ScreenPointer pointer_;
     int screen_width_ = 800;
     int screen_height_ = 600;
@@ -122,6 +136,7 @@ class Desktop {
     Control* captured_ = nullptr;
     MouseButton captured_button_ = MouseButton::kLeft;
     Point pointer_position_;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace morvane
