@@ -1,0 +1,105 @@
+#include "flow/player.h"
+
+#include "debug/control_name.h"
+#include "debug/script_driver.h"
+#include "engine/database_open.h"
+#include "platform/control_button.h"
+#include "platform/window.h"
+
+namespace morvane {
+namespace {
+
+std::unique_ptr<Clock> MakeClock(const PlayerOptions& options) {
+    if (options.headless) {
+        return std::make_unique<VirtualClock>();
+    }
+    return std::make_unique<SystemClock>();
+}
+
+}  // namespace
+
+Player::Player(const PlayerOptions& options, std::ostream& out)
+    : options_(options),
+      clock_(MakeClock(options)),
+      loop_(*clock_),
+      output_(out, options.trace_media),
+      message_box_(out),
+      desktop_(loop_, message_box_, clipboard_),
+      state_(GamePaths(options.game_folder)),
+      queries_(state_, desktop_),
+      database_ui_(desktop_, kApplicationTitle) {}
+
+Player::~Player() = default;
+
+void Player::LogLine(const std::string& text) {
+    output_.Log(text);
+}
+
+std::function<void(const std::string&)> Player::LogSink() {
+    return [this](const std::string& text) { LogLine(text); };
+}
+
+std::function<void(const std::string&)> Player::MediaTraceSink() {
+    if (!output_.TracesMedia()) {
+        return {};
+    }
+    return [this](const std::string& line) { output_.Media(line); };
+}
+
+void Player::ShutDown() {
+    loop_.Quit();
+}
+
+void Player::TurnLoggingOn() {
+    state_.LogSwitch = true;
+    // The debug window's "Notify Window" box is where the game reads the switch from again.
+    if (auto* box = dynamic_cast<CheckBox*>(FindControl(desktop_, "MvDebug.Check1"))) {
+        box->SetValue(CheckBox::kChecked);
+    }
+}
+
+// For now start-up opens the databases and shows the main window, so that a script can drive
+// the windows; the start window with its logo, credits and main menu replaces this.
+void Player::StartUp() {
+    if (options_.log) {
+        TurnLoggingOn();
+    }
+    GetInitData(state_, database_ui_);
+    OpenGenBase(state_, database_ui_);
+    OpenLocBase(state_, database_ui_);
+    OpenInvBase(state_, database_ui_);
+    OpenSceneBase(state_, database_ui_);
+    OpenConvBase(state_, database_ui_);
+    if (Window* main = desktop_.FindWindow("Main")) {
+        main->Show();
+    }
+}
+
+int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors) {
+    // Headless, nobody but a script can act; without one the run ends once the player waits.
+    if (!script && options_.headless) {
+        script.emplace();
+    }
+    std::optional<ScriptDriver> driver;
+    if (script) {
+        driver.emplace(std::move(*script), desktop_, queries_, output_,
+                       [this](MsgBoxResult answer) { message_box_.QueueAnswer(answer); });
+        if (auto error = driver->CheckControls()) {
+            errors << DescribeScriptError(*error) << '\n';
+            return 2;
+        }
+        loop_.SetInputSource(&*driver);
+    }
+    StartUp();
+    loop_.RunMainLoop([] { return false; });
+    loop_.SetInputSource(nullptr);
+    if (!driver) {
+        return 0;
+    }
+    if (driver->Error()) {
+        errors << DescribeScriptError(*driver->Error()) << '\n';
+    }
+    return driver->ExitStatus();
+}
+
+}  // namespace morvane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "debug/script.h"
+#include "debug/script_output.h"
+#include "engine/game_state.h"
+#include "flow/command_line.h"
+#include "flow/player_database_ui.h"
+#include "flow/player_queries.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/event_loop.h"
+#include "platform/message_box_headless.h"
+
+namespace morvane {
+
+// Everything one run of the player owns, made when it starts and released when it ends: the
+// clock, the event loop, the desktop with its services, the game state, and the parts that
+// play the game. Nothing of a run lives outside it.
+class Player {
+  public:
+    // The title of the player's own message boxes.
+    static constexpr const char* kApplicationTitle = "Morvane Player";
+
+    // `out` takes the run's output lines (log, message boxes, media trace, script results).
+    Player(const PlayerOptions& options, std::ostream& out);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Starts the game and runs it until the user (or the script) is done or the game shuts
+    // down. With a script the script is the user; headless without one, nobody is. Returns the
+    // exit status: 0, 1 when an expectation of the script failed, 2 on a script error (reported
+    // on `errors` with its line number).
+    int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
+
+    // The notify window's `LogLine`: appends a line (Windows-1252 bytes) to the log.
+    void LogLine(const std::string& text);
+    std::function<void(const std::string&)> LogSink();
+    // Where the media devices report what they start ("sound 3 door.wav loop=0 pan=0 vol=0");
+    // empty unless media tracing is on, so devices need not format lines nobody reads.
+    std::function<void(const std::string&)> MediaTraceSink();
+
+    // Ends every loop that waits for the user; the run then returns.
+    void ShutDown();
+
+    const PlayerOptions& Options() const { return options_; }
+    Clock& GetClock() { return *clock_; }
+    EventLoop& Loop() { return loop_; }
+    Desktop& GetDesktop() { return desktop_; }
+    GameState& State() { return state_; }
+    PlayerQueries& Queries() { return queries_; }
+    HeadlessMessageBox& MessageBoxes() { return message_box_; }
+    ScriptOutput& Output() { return output_; }
+
+  private:
+    void StartUp();
+    void TurnLoggingOn();
+
+    PlayerOptions options_;
+    std::unique_ptr<Clock> clock_;
+    EventLoop loop_;
+    ScriptOutput output_;
+    // Until the window front end draws its own boxes, every run prints and answers them; a
+    // script therefore gives the same output with and without a window.
+    HeadlessMessageBox message_box_;
+    MemoryClipboard clipboard_;
+    Desktop desktop_;
+    GameState state_;
+    PlayerQueries queries_;
+    PlayerDatabaseUi database_ui_;
+};
+
+}  // namespace morvane

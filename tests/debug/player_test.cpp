@@ -1,0 +1,192 @@
+#include "flow/player.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../platform/fake_picture.h"
+#include "database/game_data.h"
+#include "flow/command_line.h"
+#include "platform/control_array.h"
+#include "platform/control_button.h"
+#include "platform/control_display.h"
+#include "platform/window.h"
+#include "support/game_builder.h"
+#include "support/temp_folder.h"
+
+namespace morvane {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(CommandLine, FolderAndOptions) {
+    const auto all = ParseCommandLine(
+        Arguments{"game", "--headless", "--script", "walk.txt", "--log", "--trace-media"});
+    ASSERT_TRUE(all.options) << all.error;
+    EXPECT_EQ(all.options->game_folder, "game");
+    EXPECT_TRUE(all.options->headless);
+    EXPECT_EQ(all.options->script, "walk.txt");
+    EXPECT_TRUE(all.options->log);
+    EXPECT_TRUE(all.options->trace_media);
+
+    const auto bare = ParseCommandLine(Arguments{"--script", "-"});
+    ASSERT_TRUE(bare.options);
+    EXPECT_TRUE(bare.options->game_folder.empty()) << "the executable's folder is used";
+    EXPECT_FALSE(bare.options->headless);
+    EXPECT_EQ(bare.options->script, "-");
+
+    EXPECT_FALSE(ParseCommandLine(Arguments{"game", "--script"}).options);
+    EXPECT_FALSE(ParseCommandLine(Arguments{"game", "--fast"}).options);
+    EXPECT_FALSE(ParseCommandLine(Arguments{"one", "two"}).options);
+}
+
+// The hidden windows that hold the pointer pictures, as the game's windows name them.
+class PointerWindows {
+  public:
+    explicit PointerWindows(Desktop& desktop) : mouse_point_(desktop), item_images_(desktop) {}
+
+    struct MousePoint : Window {
+        explicit MousePoint(Desktop& desktop) : Window(desktop, "MousePoint") {}
+        ControlArray<PictureBox> Pointer{*this, "Pointer", 15};
+    } mouse_point_;
+    struct ItemImages : Window {
+        explicit ItemImages(Desktop& desktop) : Window(desktop, "ItemImages") {}
+        ControlArray<PictureBox> ItemPoint{*this, "ItemPoint", 16};
+        ControlArray<PictureBox> ItemHL{*this, "ItemHL", 16};
+    } item_images_;
+};
+
+class PlayerTest : public ::testing::Test {
+  protected:
+    PlayerTest() {
+        GameData game;
+        game.General = GeneralRecord{};
+        // A location needs a picture to be on the map at all.
+        LocationRecord hidden;
+        hidden.Picture = FixedText<15>("(None)");
+        LocationRecord shown = hidden;
+        shown.Available = 1;
+        game.Locations = {hidden, shown};
+        testing::GameBuilder(folder_.Path()).Write(game);
+        options_.game_folder = folder_.Path();
+        options_.headless = true;
+    }
+
+    int Play(Player& player, const std::string& script) {
+        const ParsedScript parsed = ParseScript(script);
+        EXPECT_FALSE(parsed.error);
+        return player.Run(parsed.commands, errors_);
+    }
+
+    testing::TempFolder folder_;
+    PlayerOptions options_;
+    std::ostringstream out_;
+    std::ostringstream errors_;
+};
+
+TEST_F(PlayerTest, ScriptsReadTheGameStateAndTheOpenedDatabases) {
+    Player player(options_, out_);
+    GameState& state = player.State();
+    state.CurrentScene = 6;
+    state.Flags(5) = 2;
+    state.Flags(255) = -1;
+    state.InventoryCount = 2;
+    state.SlotItem(1) = 7;
+    state.SlotItem(2) = 3;
+    state.ItemInHand = 2;
+
+    EXPECT_EQ(Play(player,
+                   "expect scene 6\nexpect flag 5 2\nexpect inventory 7 3\n"
+                   "expect in-hand 3\nexpect location 2 shown\n"
+                   "expect location 1 hidden\nexpect playing 1 none\nstate\n"),
+              0)
+        << out_.str();
+    EXPECT_EQ(out_.str(),
+              "state: scene=6 in-hand=3 inventory=[7 3] flags=[5=2 255=-1] "
+              "locations=[2]\n");
+}
+
+TEST_F(PlayerTest, NoItemIsInHandWhenTheSlotIsNone) {
+    Player player(options_, out_);
+    player.State().InventoryCount = 1;
+    player.State().SlotItem(1) = 4;
+    player.State().ItemInHand = kNoItemInHand;
+    EXPECT_EQ(Play(player, "expect in-hand none\nexpect inventory 4\n"), 0) << out_.str();
+}
+
+TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
+    Player player(options_, out_);
+    PointerWindows windows(player.GetDesktop());
+    const auto normal = testing::MakeBlankPicture("normal");
+    const auto held = testing::MakeBlankPicture("held");
+    const auto held_hl = testing::MakeBlankPicture("held-hl");
+    windows.mouse_point_.Pointer(13).SetPicture(normal);
+    windows.item_images_.ItemPoint(1).SetPicture(held);
+    windows.item_images_.ItemHL(1).SetPicture(held_hl);
+    player.State().InventoryCount = 1;
+    player.State().SlotItem(1) = 9;
+    player.State().ItemInHand = 1;
+
+    // Opening the general file makes pointer 13 the current pointer.
+    EXPECT_EQ(Play(player, "expect pointer 13\nexpect pointer item\n"), 1);
+    EXPECT_EQ(out_.str(),
+              "FAIL 2: the pointer shows pointer 13, expected the held item's "
+              "pointer\n");
+
+    player.GetDesktop().Pointer().ShowPicture(held_hl);
+    EXPECT_EQ(player.Queries().HeldItemPointer(true), held_hl);
+    player.State().ItemInHand = kNoItemInHand;
+    EXPECT_EQ(player.Queries().HeldItemPointer(false), nullptr);
+}
+
+TEST_F(PlayerTest, LogLinesAndMessageBoxesShareOneOrderedOutput) {
+    options_.log = true;
+    Player player(options_, out_);
+    struct Main : Window {
+        explicit Main(Desktop& desktop) : Window(desktop, "Main") { Move(0, 0, 800, 600); }
+        Button Command1{*this, "Command1"};
+    } window(player.GetDesktop());
+    window.Command1.Move(10, 10, 50, 20);
+    std::vector<std::string> answers;
+    window.Command1.OnClick = [&] {
+        player.LogLine("before");
+        const auto answer = player.GetDesktop().ShowMessageBox(
+            {"Title", "Sure?", MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion});
+        player.LogLine(answer == MsgBoxResult::kYes ? "yes" : "no");
+    };
+
+    EXPECT_EQ(Play(player, "answer yes\nclick Main.Command1\n"), 0) << errors_.str();
+    EXPECT_TRUE(player.State().LogSwitch) << "--log turns logging on from the start";
+    EXPECT_TRUE(window.Visible()) << "start-up shows the main window";
+    EXPECT_EQ(out_.str(), "log: before\nmsgbox: Title | Sure?\nlog: yes\n");
+}
+
+TEST_F(PlayerTest, MediaTraceOnlyWhenAsked) {
+    Player quiet(options_, out_);
+    EXPECT_FALSE(quiet.MediaTraceSink());
+
+    options_.trace_media = true;
+    Player traced(options_, out_);
+    const auto sink = traced.MediaTraceSink();
+    ASSERT_TRUE(sink);
+    sink("midi theme.mid vol=0");
+    EXPECT_EQ(out_.str(), "media: midi theme.mid vol=0\n");
+}
+
+TEST_F(PlayerTest, UnknownControlIsAScriptError) {
+    Player player(options_, out_);
+    EXPECT_EQ(Play(player, "wait 10\nclick Main.NoSuchControl\n"), 2);
+    EXPECT_EQ(errors_.str(), "script line 2: unknown control Main.NoSuchControl\n");
+    EXPECT_EQ(out_.str(), "");
+}
+
+TEST_F(PlayerTest, HeadlessWithoutAScriptEndsWhenThePlayerWaits) {
+    Player player(options_, out_);
+    EXPECT_EQ(player.Run(std::nullopt, errors_), 0);
+    EXPECT_EQ(player.State().LocationCount, 2) << "the databases were opened";
+}
+
+}  // namespace
+}  // namespace morvane
