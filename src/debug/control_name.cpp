@@ -65,10 +65,8 @@ std::optional<ControlName> ParseControlName(std::string_view text) {
             }
             index = index * 10 + (c - '0');
         }
-        // Control arrays count from 1.
-        if (index < 1) {
-            return std::nullopt;
-        }
+        // Arrays count from 1; the map window's one array from 0 has its first element named
+        // both ways, since the control model reads index 0 as "not in an array".
         result.index = index;
         rest = rest.substr(0, open);
     }

@@ -257,6 +257,9 @@ TEST(ScriptErrors, UnknownControlsStopTheScriptBeforeItRuns) {
     run.main.Command1.OnClick = [&] { ++clicks; };
     EXPECT_EQ(run.Play("click Main.Command1\n\nclick Main.Animation(4)\n"), 2);
     EXPECT_EQ(run.errors, "script line 3: unknown control Main.Animation(4)");
+    EXPECT_EQ(run.Play("click Main.Animation(0)\n"), 2);
+    EXPECT_EQ(run.Play("click Main.Command1(1)\n"), 2) << "not an array";
+    EXPECT_EQ(run.Play("click Menu.Command1\n"), 2) << "no such window";
     EXPECT_EQ(clicks, 0);
 
     ScriptRun other;
@@ -272,6 +275,19 @@ TEST(ScriptErrors, UnknownControlsStopTheScriptBeforeItRuns) {
     ScriptRun malformed;
     EXPECT_EQ(malformed.Play("wait 10\nclick\n"), 2);
     EXPECT_EQ(malformed.errors.rfind("script line 2: ", 0), 0U);
+}
+
+TEST(ScriptRuns, ShutDownEndsTheRunAndLeavesTheRestOfTheScript) {
+    ScriptRun run;
+    int clicks = 0;
+    run.main.Command1.OnClick = [&] {
+        ++clicks;
+        run.loop.Quit();
+    };
+    EXPECT_EQ(run.Play("click Main.Command1\nclick Main.Command1\nexpect scene 9\n"), 0);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(run.driver->Finished());
+    EXPECT_TRUE(run.Lines().empty());
 }
 
 TEST(ScriptErrors, ControlNamesIgnoreCase) {

@@ -111,7 +111,6 @@ TEST(ScriptParse, MalformedLinesAreReportedWithTheirLineNumber) {
         "click",
         "click Main.Command1 middle",
         "click Main..Command1",
-        "click Main.Animation(0)",
         "click Main.Animation(x)",
         "hover Main.Animation(3",
         "key",
@@ -164,9 +163,9 @@ TEST(ControlNames, WindowNameAndIndex) {
     EXPECT_EQ(window->window, "MapWindow");
     EXPECT_TRUE(window->name.empty());
 
-    for (const char* bad :
-         {"", ".Command1", "Main.", "Main.Animation()", "Main.Animation(-1)", "Main.Anim ation",
-          "Main.Command1.Caption", "Main.Animation(1)x", "1Main.Command1"}) {
+    for (const char* bad : {"", ".Command1", "Main.", "Main.Animation()", "Main.Animation(-1)",
+                            "Main.Animation(123456)", "Main.Anim ation", "Main.Command1.Caption",
+                            "Main.Animation(1)x", "1Main.Command1"}) {
         EXPECT_FALSE(ParseControlName(bad)) << bad;
     }
 }
