@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/desktop.h"
 #include "platform/window.h"
 
 namespace morvane {
@@ -13,6 +14,7 @@ Control::Control(Control& parent, ControlKind kind, std::string name, int index)
       parent_(&parent),
       window_(parent.window_) {
     parent.children_.push_back(this);
+    Changed();
 }
 
 Control::Control(ControlKind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
@@ -31,6 +33,13 @@ Control::~Control() {
 
 void Control::Detach(Control& child) {
     std::erase(children_, &child);
+    Changed();
+}
+
+void Control::Changed() const {
+    if (window_ != nullptr) {
+        window_->GetDesktop().NoteChange();
+    }
 }
 
 std::string Control::QualifiedName() const {
@@ -47,6 +56,7 @@ void Control::Move(int left, int top) {
 
 void Control::Move(int left, int top, int width, int height) {
     bounds_ = {left, top, std::max(width, 0), std::max(height, 0)};
+    Changed();
 }
 
 bool Control::Shown() const {
@@ -69,6 +79,7 @@ void Control::ZOrder(ZPosition position) {
     } else {
         siblings.insert(siblings.begin(), this);
     }
+    Changed();
 }
 
 void Control::HandleMouseDown(const MouseArgs& args) {

@@ -73,9 +73,15 @@ class Control {
     void SetHeight(int height) { Move(bounds_.left, bounds_.top, bounds_.width, height); }
 
     bool Visible() const { return visible_; }
-    virtual void SetVisible(bool visible) { visible_ = visible; }
+    virtual void SetVisible(bool visible) {
+        visible_ = visible;
+        Changed();
+    }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    void SetEnabled(bool enabled) {
+        enabled_ = enabled;
+        Changed();
+    }
     // Shown on screen: this control and every container up to its window are visible.
     bool Shown() const;
 
@@ -84,7 +90,10 @@ class Control {
     void ZOrder(ZPosition position = ZPosition::kFront);
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    void SetCaption(std::string caption) {
+        caption_ = std::move(caption);
+        Changed();
+    }
     // What the control shows as text: its caption, a text box's text, a list's selected item.
     virtual std::string Text() const { return caption_; }
 
@@ -92,13 +101,25 @@ class Control {
     void SetTag(std::string tag) { tag_ = std::move(tag); }
 
     const PicturePtr& Picture() const { return picture_; }
-    void SetPicture(PicturePtr picture) { picture_ = std::move(picture); }
+    void SetPicture(PicturePtr picture) {
+        picture_ = std::move(picture);
+        Changed();
+    }
+    // The frame of Picture() on screen, from 0. An animated picture control returns the frame
+    // its playback has reached, and calls Changed() whenever that moves on.
+    virtual int ShownFrame() const { return 0; }
 
     // The control's own pointer (mode 99 uses MouseIcon); the screen pointer overrides it.
     int MousePointer() const { return mouse_pointer_; }
-    void SetMousePointer(int mode) { mouse_pointer_ = mode; }
+    void SetMousePointer(int mode) {
+        mouse_pointer_ = mode;
+        Changed();
+    }
     const PicturePtr& MouseIcon() const { return mouse_icon_; }
-    void SetMouseIcon(PicturePtr icon) { mouse_icon_ = std::move(icon); }
+    void SetMouseIcon(PicturePtr icon) {
+        mouse_icon_ = std::move(icon);
+        Changed();
+    }
 
     // Event handlers, named after the events; a control array wires them to the window's
     // `Name_Event(index)` methods.
@@ -129,6 +150,10 @@ class Control {
     virtual void WindowLoaded() {}
 
   protected:
+    // Something the window draws has changed: the desktop's revision moves on, so the window
+    // knows it has to draw again. Every setter of a property that shows calls it.
+    void Changed() const;
+
     // The root of a window: no parent, its own window.
     Control(ControlKind kind, std::string name);
     void BindWindow(Window& window) { window_ = &window; }

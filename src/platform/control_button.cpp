@@ -14,12 +14,16 @@ const PicturePtr& Button::ShownPicture() const {
 void Button::HandleMouseDown(const MouseArgs& args) {
     if ((args.button & static_cast<int>(MouseButton::kLeft)) != 0) {
         pressed_ = true;
+        Changed();
     }
     Control::HandleMouseDown(args);
 }
 
 void Button::HandleMouseUp(const MouseArgs& args) {
-    pressed_ = false;
+    if (pressed_) {
+        pressed_ = false;
+        Changed();
+    }
     Control::HandleMouseUp(args);
 }
 
@@ -31,6 +35,7 @@ void CheckBox::SetValue(int value) {
         return;
     }
     value_ = value;
+    Changed();
     if (OnClick) {
         OnClick();
     }

@@ -14,9 +14,15 @@ class Button : public Control {
         : Control(parent, ControlKind::kButton, std::move(name), index) {}
 
     Style LookStyle() const { return style_; }
-    void SetLookStyle(Style style) { style_ = style; }
+    void SetLookStyle(Style style) {
+        style_ = style;
+        Changed();
+    }
     const PicturePtr& DownPicture() const { return down_picture_; }
-    void SetDownPicture(PicturePtr picture) { down_picture_ = std::move(picture); }
+    void SetDownPicture(PicturePtr picture) {
+        down_picture_ = std::move(picture);
+        Changed();
+    }
 
     bool Pressed() const { return pressed_; }
     // The picture the button shows now: in the graphical look, DownPicture while pressed

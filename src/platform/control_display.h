@@ -20,7 +20,10 @@ class Image : public Control {
         : Control(parent, ControlKind::kImage, std::move(name), index) {}
 
     bool Stretch() const { return stretch_; }
-    void SetStretch(bool stretch) { stretch_ = stretch; }
+    void SetStretch(bool stretch) {
+        stretch_ = stretch;
+        Changed();
+    }
 
   private:
     bool stretch_ = false;
@@ -35,7 +38,10 @@ class Label : public Control {
         : Control(parent, ControlKind::kLabel, std::move(name), index) {}
 
     TextAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
+    void SetAlignment(TextAlignment alignment) {
+        alignment_ = alignment;
+        Changed();
+    }
 
   private:
     TextAlignment alignment_ = TextAlignment::kLeft;

@@ -34,6 +34,7 @@ void ListBox::AddItem(std::string item, int row) {
     if (list_index_ >= row) {
         ++list_index_;
     }
+    Changed();
 }
 
 void ListBox::RemoveItem(int row) {
@@ -47,6 +48,7 @@ void ListBox::RemoveItem(int row) {
         --list_index_;
     }
     top_index_ = std::clamp(top_index_, 0, std::max(ListCount() - 1, 0));
+    Changed();
 }
 
 void ListBox::Clear() {
@@ -57,6 +59,7 @@ void ListBox::ReplaceItems(std::vector<std::string> items) {
     items_ = std::move(items);
     list_index_ = -1;
     top_index_ = 0;
+    Changed();
 }
 
 void ListBox::SetListIndex(int row) {
@@ -67,6 +70,7 @@ void ListBox::SetListIndex(int row) {
         return;
     }
     list_index_ = row;
+    Changed();
     // Keep the selection in view, as the list scrolls to it.
     if (row >= 0 && row < top_index_) {
         top_index_ = row;
@@ -100,6 +104,7 @@ void ListBox::SetTopIndex(int row) {
         InvalidPropertyValue();
     }
     top_index_ = row;
+    Changed();
 }
 
 std::string ListBox::Text() const {

@@ -13,6 +13,7 @@ void TextBox::SetText(std::string text) {
     const bool changed = text != text_;
     text_ = std::move(text);
     sel_start_ = std::min(sel_start_, static_cast<int>(text_.size()));
+    Changed();
     if (changed && OnChange) {
         OnChange();
     }
@@ -20,6 +21,7 @@ void TextBox::SetText(std::string text) {
 
 void TextBox::SetSelStart(int position) {
     sel_start_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+    Changed();
 }
 
 void TextBox::HandleKeyPress(int& key_ascii) {

@@ -75,6 +75,7 @@ Window* Desktop::FindWindow(std::string_view name) const {
 
 void Desktop::Add(Window& window) {
     stacking_.insert(stacking_.begin(), &window);
+    NoteChange();
 }
 
 void Desktop::Remove(Window& window) {
@@ -91,12 +92,14 @@ void Desktop::Remove(Window& window) {
     if (captured_ != nullptr && &captured_->OwnerWindow() == &window) {
         captured_ = nullptr;
     }
+    NoteChange();
 }
 
 void Desktop::Forget(const Control& control) {
     if (captured_ == &control) {
         captured_ = nullptr;
     }
+    NoteChange();
 }
 
 bool Desktop::InTopBand(const Window& window) const {
@@ -115,11 +118,13 @@ void Desktop::BringToFront(Window& window) {
     std::erase(stacking_, &window);
     if (InTopBand(window)) {
         stacking_.push_back(&window);
+        NoteChange();
         return;
     }
     const auto first_top = std::find_if(stacking_.begin(), stacking_.end(),
                                         [this](const Window* w) { return InTopBand(*w); });
     stacking_.insert(first_top, &window);
+    NoteChange();
 }
 
 void Desktop::SetTopmost(Window& window, bool on) {
@@ -132,6 +137,7 @@ void Desktop::Activate(Window& window) {
         return;
     }
     active_ = &window;
+    NoteChange();
     if (window.OnActivate) {
         window.OnActivate();
     }
@@ -146,6 +152,7 @@ void Desktop::WindowHidden(Window& window) {
         return;
     }
     active_ = nullptr;
+    NoteChange();
     Window* next = nullptr;
     if (TopModal() != nullptr && TopModal()->Visible()) {
         next = TopModal();

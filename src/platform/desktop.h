@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ class Desktop {
     const ScreenPointer& Pointer() const { return pointer_; }
     Clipboard& GetClipboard() { return clipboard_; }
     MsgBoxResult ShowMessageBox(const MessageBoxRequest& request);
+
+    // Moves on whenever something the windows draw changes (a property that shows, the stacking
+    // order, the active window), so the window draws again only when this has moved.
+    uint64_t Revision() const { return revision_; }
+    void NoteChange() { ++revision_; }
 
     int ScreenWidth() const { return screen_width_; }
     int ScreenHeight() const { return screen_height_; }
@@ -122,6 +128,7 @@ class Desktop {
     Control* captured_ = nullptr;
     MouseButton captured_button_ = MouseButton::kLeft;
     Point pointer_position_;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace morvane

@@ -44,7 +44,10 @@ class Window : public Control {
 
     // The control that receives keys after the window's own key handlers.
     Control* Focus() const { return focus_; }
-    void SetFocus(Control* control) { focus_ = control; }
+    void SetFocus(Control* control) {
+        focus_ = control;
+        Changed();
+    }
 
     std::function<void()> OnLoad;
     std::function<void()> OnUnload;

@@ -1,0 +1,182 @@
+// Measures the window front end: the CPU a window uses while it shows a still scene and while
+// twenty objects animate, how long a picture change takes to reach the screen, and what one
+// full redraw costs. `demo SECONDS` only shows the demo scene (for screenshots).
+//
+//   morvane-window-bench [SECONDS]      measurements, each run SECONDS long (default 10)
+//   morvane-window-bench demo SECONDS   the demo scene with a message box over it
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "demo_scene.h"
+#include "platform/sdl/memory_picture.h"
+#include "platform/sdl/windowed_desktop.h"
+
+namespace morvane::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs the player's main loop for `seconds` and returns the share of one core it used.
+double CpuShare(sdl::WindowedDesktop& runtime, double seconds) {
+    Timer end(runtime.loop);
+    end.OnTimer = [&runtime] { runtime.loop.Quit(); };
+    end.SetInterval(static_cast<int>(seconds * 1000));
+    const double cpu_before = CpuSeconds();
+    const auto wall_before = Clock::now();
+    runtime.loop.RunMainLoop([] { return false; });
+    const double wall = std::chrono::duration<double>(Clock::now() - wall_before).count();
+    return (CpuSeconds() - cpu_before) / wall;
+}
+
+void MeasureCpu(int animated, double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, animated);
+    scene.Show();
+    runtime.window.Refresh();
+    for (auto& object : scene.Animation) {
+        object->Start();
+    }
+    const auto draws = runtime.window.CanvasDraws();
+    const double share = CpuShare(runtime, seconds);
+    int frames = 0;
+    for (const auto& object : scene.Animation) {
+        frames += object->FramesShown();
+    }
+    std::printf(
+        "cpu %2d animated objects: %5.2f %% of a core over %.0f s  (%llu redraws, "
+        "%d object frames, %zu textures)\n",
+        animated, share * 100, seconds,
+        static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), frames,
+        runtime.window.Renderer().Pictures().Count());
+}
+
+void MeasureLatency(int changes) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 20);
+    scene.Show();
+    for (auto& object : scene.Animation) {
+        object->Start();
+    }
+    const PicturePtr pictures[] = {MakeSpinnerPicture(48, 1, 100, 0xFFFF8000u),
+                                   MakeSpinnerPicture(48, 1, 100, 0xFF00C0FFu)};
+    std::vector<double> latencies;
+    Clock::time_point changed_at{};
+    bool waiting = false;
+    runtime.window.OnPresented = [&] {
+        if (waiting) {
+            latencies.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - changed_at).count());
+            waiting = false;
+        }
+    };
+    Timer change(runtime.loop);
+    int count = 0;
+    change.OnTimer = [&] {
+        if (count == changes) {
+            runtime.loop.Quit();
+            return;
+        }
+        scene.Animation.front()->SetPicture(pictures[count++ % 2]);
+        changed_at = Clock::now();
+        waiting = true;
+    };
+    change.SetInterval(37);
+    runtime.loop.RunMainLoop([] { return false; });
+    std::sort(latencies.begin(), latencies.end());
+    if (latencies.empty()) {
+        std::printf("latency: no frames shown\n");
+        return;
+    }
+    std::printf(
+        "picture change to frame on screen (%zu changes, 20 objects animating): "
+        "median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n",
+        latencies.size(), latencies[latencies.size() / 2], latencies[latencies.size() * 95 / 100],
+        latencies.back());
+}
+
+void MeasureRedraw(int rounds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 20);
+    scene.Show();
+    runtime.window.Refresh();
+    for (const bool whole : {false, true}) {
+        const auto start = Clock::now();
+        for (int i = 0; i < rounds; ++i) {
+            if (whole) {
+                runtime.window.Renderer().Invalidate();
+            }
+            scene.Status.SetLeft(48 + i % 2);
+            runtime.window.Refresh();
+        }
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        std::printf("%s (20 objects, textures cached): %.2f ms a frame\n",
+                    whole ? "whole canvas drawn and shown" : "one caption moved, drawn and shown",
+                    ms / rounds);
+    }
+}
+
+void Demo(double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 20);
+    scene.Show();
+    for (auto& object : scene.Animation) {
+        object->Start();
+    }
+    runtime.desktop.Pointer().AssignPicture(MakePointerPicture());
+    Timer ask(runtime.loop);
+    ask.OnTimer = [&] {
+        ask.SetEnabled(false);
+        runtime.desktop.ShowMessageBox({"Morvane",
+                                        "Do you really want to quit the game?\r\nUnsaved "
+                                        "progress will be lost.",
+                                        MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion});
+    };
+    ask.SetInterval(300);
+    Timer end(runtime.loop);
+    end.OnTimer = [&runtime] { runtime.loop.Quit(); };
+    end.SetInterval(static_cast<int>(seconds * 1000));
+    runtime.loop.RunMainLoop([] { return false; });
+}
+
+}  // namespace
+}  // namespace morvane::bench
+
+int main(int argc, char** argv) {
+    using namespace morvane::bench;
+    try {
+        if (argc >= 2 && std::string(argv[1]) == "demo") {
+            Demo(argc >= 3 ? std::atof(argv[2]) : 5.0);
+            return 0;
+        }
+        const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
+        {
+            const morvane::sdl::GameWindow probe;
+            std::printf("video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(),
+                        probe.RendererName().c_str());
+        }
+        MeasureCpu(0, seconds);
+        MeasureCpu(20, seconds);
+        MeasureLatency(100);
+        MeasureRedraw(200);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

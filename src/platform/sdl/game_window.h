@@ -1,0 +1,126 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/input_source.h"
+#include "platform/sdl/canvas_layout.h"
+#include "platform/sdl/cursor_cache.h"
+#include "platform/sdl/font.h"
+#include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/sdl_library.h"
+
+namespace morvane::sdl {
+
+struct WindowOptions {
+    std::string title = "Morvane Player";
+    Scaling scaling = Scaling::kSharp;
+    bool full_screen = false;
+    // The window's size while it is not full screen.
+    int width = 800;
+    int height = 600;
+    std::string font_path = kDefaultFontPath;
+    int font_size = kDefaultFontSize;
+};
+
+// The player's system window: the game's screen as one 800 x 600 canvas, scaled into the window
+// with its aspect ratio kept. It reads the desktop to draw and posts SDL input to it, mapped back
+// through the scaling; it is the input source of the loops that wait for the user, and its
+// Block() is the real clock's way to sleep: it draws what changed, then waits on SDL's queue
+// until input arrives or the next timer is due.
+//
+// It draws only when the desktop's revision moved (or the window was exposed, resized or
+// switched to full screen), so a still scene costs nothing between timers.
+class GameWindow final : public InputSource {
+  public:
+    static constexpr int kCanvasWidth = 800;
+    static constexpr int kCanvasHeight = 600;
+
+    // Throws SdlError when no window, renderer or font can be had.
+    explicit GameWindow(const WindowOptions& options = {});
+    ~GameWindow() override;
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // The desktop to draw and to post input to. Until then input is dropped.
+    void Attach(Desktop& desktop);
+
+    // For SystemClock: sleeps through this window.
+    SystemClock::Blocker Blocker();
+    // Draws what changed, then waits at most `timeout_ms` (kNever: without limit) for input and
+    // posts whatever input is queued.
+    void Block(TimeMs timeout_ms);
+
+    InputStep TakeInput(EventLoop& loop) override;
+
+    // Draws the canvas if the desktop changed and shows it if anything is new, and sets the
+    // system cursor. Returns whether a frame was shown.
+    bool Refresh();
+
+    // Turns one SDL event into the desktop's input (or a window matter such as Alt+Enter).
+    void HandleEvent(const SDL_Event& event);
+    // Handles every queued SDL event without waiting.
+    void PollEvents();
+
+    bool FullScreen() const;
+    void SetFullScreen(bool on);
+    Scaling GetScaling() const { return scaling_; }
+    void SetScaling(Scaling scaling);
+    // Sets the window's size while it is not full screen.
+    void Resize(int width, int height);
+
+    // Where the canvas lies in the window, in the window coordinates mouse events use.
+    CanvasLayout Layout() const;
+
+    // Runs on the loop when the user closes the window; without one the loops that wait for
+    // the user are asked to end.
+    std::function<void()> OnCloseRequested;
+    // Runs right after a frame was shown (to measure how fast changes reach the screen).
+    std::function<void()> OnPresented;
+
+    // The canvas as last drawn, row by row, 0xAARRGGBB.
+    std::vector<uint32_t> ReadCanvas();
+    // What the window shows (the scaled canvas and its letterbox), with its size in pixels.
+    std::vector<uint32_t> ReadWindow(int& width, int& height);
+
+    uint64_t CanvasDraws() const { return canvas_draws_; }
+    uint64_t FramesShown() const { return frames_shown_; }
+    const Font& GetFont() const { return font_; }
+    // The SDL renderer drawing the window ("software", "opengl", ...).
+    std::string RendererName() const;
+    SceneRenderer& Renderer() { return scene_; }
+    CursorCache& Cursors() { return cursors_; }
+    SDL_Window* NativeWindow() const { return window_.get(); }
+
+  private:
+    void Composite();
+    Point ToCanvas(int x, int y) const;
+    void PostWheel(int steps);
+    int CursorScale() const;
+
+    SdlLibrary library_;
+    WindowHandle window_;
+    RendererHandle renderer_;
+    TextureHandle canvas_;
+    Font font_;
+    SceneRenderer scene_;
+    CursorCache cursors_;
+    Desktop* desktop_ = nullptr;
+    Scaling scaling_;
+    uint64_t drawn_revision_ = 0;
+    bool must_draw_ = true;
+    bool must_show_ = true;
+    // Alt+Enter switches the screen mode; its Enter never reaches the game.
+    bool swallow_enter_up_ = false;
+    uint64_t canvas_draws_ = 0;
+    uint64_t frames_shown_ = 0;
+};
+
+}  // namespace morvane::sdl

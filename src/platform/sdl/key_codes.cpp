@@ -1,0 +1,124 @@
+#include "platform/sdl/key_codes.h"
+
+#include <string>
+
+#include "base/text.h"
+
+namespace morvane::sdl {
+
+int KeyCodeOf(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) {
+        return 'A' + (key - SDLK_a);
+    }
+    if (key >= SDLK_0 && key <= SDLK_9) {
+        return '0' + (key - SDLK_0);
+    }
+    if (key >= SDLK_F1 && key <= SDLK_F12) {
+        return 112 + (key - SDLK_F1);
+    }
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) {
+        return 97 + (key - SDLK_KP_1);
+    }
+    switch (key) {
+        case SDLK_BACKSPACE:
+            return 8;
+        case SDLK_TAB:
+            return 9;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return 13;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT:
+            return 16;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return 17;
+        case SDLK_LALT:
+        case SDLK_RALT:
+            return 18;
+        case SDLK_PAUSE:
+            return 19;
+        case SDLK_ESCAPE:
+            return 27;
+        case SDLK_SPACE:
+            return 32;
+        case SDLK_PAGEUP:
+            return 33;
+        case SDLK_PAGEDOWN:
+            return 34;
+        case SDLK_END:
+            return 35;
+        case SDLK_HOME:
+            return 36;
+        case SDLK_LEFT:
+            return 37;
+        case SDLK_UP:
+            return 38;
+        case SDLK_RIGHT:
+            return 39;
+        case SDLK_DOWN:
+            return 40;
+        case SDLK_INSERT:
+            return 45;
+        case SDLK_DELETE:
+            return 46;
+        case SDLK_KP_0:
+            return 96;
+        default:
+            return 0;
+    }
+}
+
+int ShiftStateOf(Uint16 modifiers) {
+    int shift = 0;
+    if ((modifiers & KMOD_SHIFT) != 0) {
+        shift |= 1;
+    }
+    if ((modifiers & KMOD_CTRL) != 0) {
+        shift |= 2;
+    }
+    if ((modifiers & KMOD_ALT) != 0) {
+        shift |= 4;
+    }
+    return shift;
+}
+
+int ControlKeyAsciiOf(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_BACKSPACE:
+            return 8;
+        case SDLK_TAB:
+            return 9;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return 13;
+        case SDLK_ESCAPE:
+            return 27;
+        default:
+            return 0;
+    }
+}
+
+std::vector<unsigned char> TypedBytes(std::string_view utf8) {
+    std::vector<unsigned char> bytes;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        std::size_t length = 1;
+        if (lead >= 0xF0) {
+            length = 4;
+        } else if (lead >= 0xE0) {
+            length = 3;
+        } else if (lead >= 0xC0) {
+            length = 2;
+        }
+        const auto converted = Utf8ToWindows1252(utf8.substr(pos, length));
+        if (converted && converted->size() == 1) {
+            bytes.push_back(static_cast<unsigned char>((*converted)[0]));
+        }
+        pos += length;
+    }
+    return bytes;
+}
+
+}  // namespace morvane::sdl

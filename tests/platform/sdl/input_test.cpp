@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/control_list_box.h"
+#include "platform/control_text_box.h"
+#include "sdl_fixture.h"
+
+namespace morvane {
+namespace {
+
+using testing::SceneWindow;
+
+class InputTest : public testing::SdlTest {
+  protected:
+    InputTest() {
+        main_.Show();
+        main_.Animation.OnClick = [this] { clicks_.push_back("Animation_Click(1)"); };
+        main_.ScnImg.OnClick = [this] { clicks_.push_back("ScnImg_Click"); };
+        main_.Animation.OnMouseMove = [this](const MouseArgs& args) {
+            moves_.push_back({args.x, args.y});
+        };
+    }
+
+    // Synthesizes what SDL delivers for a click at a point of the system window.
+    static void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT) {
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = button;
+            event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            event.button.clicks = 1;
+            event.button.x = window_point.x;
+            event.button.y = window_point.y;
+            SDL_PushEvent(&event);
+        }
+    }
+
+    static void PushKey(SDL_Keycode key, Uint16 modifiers = 0) {
+        for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.key.keysym.sym = key;
+            event.key.keysym.mod = modifiers;
+            SDL_PushEvent(&event);
+        }
+    }
+
+    static void PushText(const char* utf8) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
+        SDL_PushEvent(&event);
+    }
+
+    // Takes what SDL has queued and runs it, as the waiting loop does.
+    void Deliver() {
+        runtime_.window.PollEvents();
+        runtime_.loop.PumpEvents();
+    }
+
+    SceneWindow main_{runtime_.desktop};
+    std::vector<std::string> clicks_;
+    std::vector<Point> moves_;
+};
+
+TEST_F(InputTest, AClickAtAScaledWindowSizeReachesTheObjectUnderIt) {
+    runtime_.window.Resize(1600, 1200);
+    const auto layout = runtime_.window.Layout();
+    ASSERT_EQ(layout.Destination(), (Rect{0, 0, 1600, 1200}));
+    // The object's centre on the canvas is (168, 121); the window shows it twice as large.
+    PushClick({2 * 168, 2 * 121});
+    Deliver();
+    EXPECT_EQ(clicks_, std::vector<std::string>{"Animation_Click(1)"});
+
+    // Right beside the object, the click reaches the scene view.
+    PushClick({2 * (48 + 99), 2 * 121}, SDL_BUTTON_RIGHT);
+    Deliver();
+    EXPECT_EQ(clicks_.back(), "ScnImg_Click");
+}
+
+TEST_F(InputTest, LetterboxedPointsMapBackAndTheLetterboxHitsNothing) {
+    runtime_.window.Resize(1000, 600);
+    runtime_.window.SetScaling(sdl::Scaling::kSmooth);
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = 100 + 48 + 100 + 7;
+    move.motion.y = 56 + 50 + 9;
+    SDL_PushEvent(&move);
+    Deliver();
+    EXPECT_EQ(moves_, (std::vector<Point>{Point{7, 9}}));
+    EXPECT_EQ(runtime_.desktop.PointerPosition(), (Point{48 + 100 + 7, 56 + 50 + 9}));
+
+    main_.OnClick = [this] { clicks_.push_back("Form_Click"); };
+    PushClick({40, 300});
+    Deliver();
+    EXPECT_TRUE(clicks_.empty());
+    PushClick({120, 300});
+    Deliver();
+    EXPECT_EQ(clicks_, std::vector<std::string>{"Form_Click"});
+}
+
+TEST_F(InputTest, KeysAndTypedTextReachTheActiveWindow) {
+    std::vector<int> keys;
+    main_.OnKeyDown = [&keys](int& key_code, int shift) { keys.push_back(key_code * 10 + shift); };
+    TextBox name(main_, "Text1");
+    name.Move(10, 540, 200, 22);
+    main_.SetFocus(&name);
+    PushKey(SDLK_ESCAPE);
+    PushKey(SDLK_F1);
+    PushKey(SDLK_a, KMOD_LSHIFT);
+    PushText("Caf\xc3\xa9\xe2\x82\xac\xe4\xb8\xad");  // "Café€中": the last has no byte
+    Deliver();
+    Deliver();
+    EXPECT_EQ(keys, (std::vector<int>{key::kEscape * 10, key::kF1 * 10, 'A' * 10 + 1}));
+    EXPECT_EQ(name.Text(), "Caf\xe9\x80");
+
+    PushKey(SDLK_BACKSPACE);
+    Deliver();
+    Deliver();
+    EXPECT_EQ(name.Text(), "Caf\xe9");
+}
+
+TEST_F(InputTest, AltEnterTogglesFullScreenWithoutReachingTheGame) {
+    std::vector<int> keys;
+    main_.OnKeyDown = [&keys](int& key_code, int) { keys.push_back(key_code); };
+    main_.OnKeyPress = [&keys](int& key_ascii) { keys.push_back(-key_ascii); };
+    const bool before = runtime_.window.FullScreen();
+    PushKey(SDLK_RETURN, KMOD_LALT);
+    Deliver();
+    EXPECT_NE(runtime_.window.FullScreen(), before);
+    PushKey(SDLK_RETURN, KMOD_LALT);
+    Deliver();
+    EXPECT_EQ(runtime_.window.FullScreen(), before);
+    EXPECT_TRUE(keys.empty());
+
+    PushKey(SDLK_RETURN);
+    Deliver();
+    EXPECT_EQ(keys, (std::vector<int>{key::kReturn, -key::kReturn}));
+}
+
+TEST_F(InputTest, TheWheelScrollsTheListUnderThePointer) {
+    ListBox list(main_, "File1");
+    list.Move(10, 10, 150, 4 * ListBox::kRowHeight);
+    for (int i = 0; i < 10; ++i) {
+        list.AddItem("Saved game " + std::to_string(i));
+    }
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = 50;
+    move.motion.y = 20;
+    SDL_PushEvent(&move);
+    SDL_Event wheel{};
+    wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.y = -1;
+    SDL_PushEvent(&wheel);
+    SDL_PushEvent(&wheel);
+    SDL_PushEvent(&wheel);
+    Deliver();
+    EXPECT_EQ(list.TopIndex(), list.ListCount() - list.VisibleRows());
+    wheel.wheel.y = 1;
+    SDL_PushEvent(&wheel);
+    Deliver();
+    EXPECT_EQ(list.TopIndex(), list.ListCount() - list.VisibleRows() - 3);
+}
+
+TEST_F(InputTest, ClosingTheWindowAsksTheGameOrEndsTheLoops) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    Deliver();
+    EXPECT_TRUE(runtime_.loop.QuitRequested());
+}
+
+}  // namespace
+}  // namespace morvane

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "platform/control_button.h"
+#include "platform/timer.h"
+#include "sdl_fixture.h"
+
+namespace morvane {
+namespace {
+
+// The user in front of the window: the first time the player waits for input it looks at the
+// screen and acts through SDL's queue, then the window's own input takes over.
+class ScriptedUser : public InputSource {
+  public:
+    ScriptedUser(sdl::GameWindow& window, std::function<void()> act)
+        : window_(window), act_(std::move(act)) {}
+
+    InputStep TakeInput(EventLoop& loop) override {
+        if (act_) {
+            window_.Refresh();
+            std::exchange(act_, nullptr)();
+        }
+        return window_.TakeInput(loop);
+    }
+
+  private:
+    sdl::GameWindow& window_;
+    std::function<void()> act_;
+};
+
+class MessageBoxTest : public testing::SdlTest {
+  protected:
+    MessageBoxTest() { main_.Show(); }
+
+    Window* Box() const { return runtime_.desktop.TopModal(); }
+
+    // The button of the open box with this caption.
+    const Control* ButtonOf(const std::string& caption) const {
+        for (const Control* child : Box()->Children()) {
+            if (child->Kind() == ControlKind::kButton && child->Caption() == caption) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+
+    void ClickOn(const Control& control) {
+        const Point at = runtime_.window.Layout().CanvasToWindow(CentreOf(control));
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = SDL_BUTTON_LEFT;
+            event.button.x = at.x;
+            event.button.y = at.y;
+            SDL_PushEvent(&event);
+        }
+    }
+
+    void PressKey(SDL_Keycode key) {
+        for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.key.keysym.sym = key;
+            SDL_PushEvent(&event);
+        }
+    }
+
+    MsgBoxResult Ask(MsgBoxButtons buttons, std::function<void()> act) {
+        ScriptedUser user(runtime_.window, std::move(act));
+        runtime_.loop.SetInputSource(&user);
+        const MsgBoxResult answer =
+            runtime_.desktop.ShowMessageBox({"Morvane", "Really quit?", buttons});
+        runtime_.loop.SetInputSource(&runtime_.window);
+        return answer;
+    }
+
+    testing::SceneWindow main_{runtime_.desktop};
+};
+
+TEST_F(MessageBoxTest, TheBoxIsDrawnInTheCanvasAndAnsweredByAClick) {
+    runtime_.window.Resize(1600, 1200);
+    bool drawn = false;
+    const auto answer = Ask(MsgBoxButtons::kYesNo, [&] {
+        ASSERT_NE(Box(), nullptr);
+        const Rect box = Box()->Bounds();
+        // Centred on the canvas, over the scene, with its title and text.
+        EXPECT_LE(std::abs((800 - box.width) - 2 * box.left), 1);
+        drawn = CanvasAt({box.left, box.top}) != CanvasAt({box.left - 1, box.top});
+        ASSERT_NE(ButtonOf("Yes"), nullptr);
+        ClickOn(*ButtonOf("No"));
+    });
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(answer, MsgBoxResult::kNo);
+    // The box is gone and the game's window has the keys again.
+    EXPECT_EQ(Box(), nullptr);
+    EXPECT_EQ(runtime_.desktop.ActiveWindow(), &main_);
+    runtime_.window.Refresh();
+    EXPECT_EQ(CanvasAt({400, 300}), testing::kSceneBlue);
+}
+
+TEST_F(MessageBoxTest, EnterAndEscapeAnswerAsTheClassicBoxDoes) {
+    EXPECT_EQ(Ask(MsgBoxButtons::kYesNo, [&] { PressKey(SDLK_RETURN); }), MsgBoxResult::kYes);
+    EXPECT_EQ(Ask(MsgBoxButtons::kYesNoCancel, [&] { PressKey(SDLK_ESCAPE); }),
+              MsgBoxResult::kCancel);
+    EXPECT_EQ(Ask(MsgBoxButtons::kOkOnly, [&] { PressKey(SDLK_ESCAPE); }), MsgBoxResult::kOk);
+    // Escape means nothing to a Yes/No box; the click that follows answers it.
+    EXPECT_EQ(Ask(MsgBoxButtons::kYesNo,
+                  [&] {
+                      PressKey(SDLK_ESCAPE);
+                      ClickOn(*ButtonOf("Yes"));
+                  }),
+              MsgBoxResult::kYes);
+}
+
+TEST_F(MessageBoxTest, TimersRunWhileTheBoxIsOpen) {
+    Timer timer(runtime_.loop);
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        if (++ticks == 2) {
+            ClickOn(*ButtonOf("OK"));
+        }
+    };
+    timer.SetInterval(5);
+    EXPECT_EQ(Ask(MsgBoxButtons::kOkOnly, [] {}), MsgBoxResult::kOk);
+    EXPECT_GE(ticks, 2);
+}
+
+}  // namespace
+}  // namespace morvane
