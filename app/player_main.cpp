@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -9,6 +10,7 @@
 #include "debug/script.h"
 #include "flow/command_line.h"
 #include "flow/player.h"
+#include "platform/sdl/sdl_library.h"
 
 namespace {
 
@@ -64,12 +66,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (!options.headless) {
-        // The window front end is not part of this build yet: the game runs in real time
-        // without a window.
-        std::cerr << "morvane-player: no window in this build; running without one\n";
+    std::unique_ptr<morvane::Player> player;
+    try {
+        player = std::make_unique<morvane::Player>(options, std::cout);
+    } catch (const morvane::sdl::SdlError& error) {
+        std::cerr << "morvane-player: cannot open the window: " << error.what() << '\n';
+        return 2;
     }
-
-    morvane::Player player(options, std::cout);
-    return player.Run(std::move(script), std::cerr);
+    return player->Run(std::move(script), std::cerr);
 }

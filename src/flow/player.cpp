@@ -4,30 +4,48 @@
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "platform/control_button.h"
+#include "platform/sdl/canvas_message_box.h"
+#include "platform/sdl/game_window.h"
 #include "platform/window.h"
 
 namespace morvane {
-namespace {
-
-std::unique_ptr<Clock> MakeClock(const PlayerOptions& options) {
-    if (options.headless) {
-        return std::make_unique<VirtualClock>();
-    }
-    return std::make_unique<SystemClock>();
-}
-
-}  // namespace
 
 Player::Player(const PlayerOptions& options, std::ostream& out)
     : options_(options),
-      clock_(MakeClock(options)),
+      window_(options.headless ? nullptr : std::make_unique<sdl::GameWindow>()),
+      clock_(MakeClock()),
       loop_(*clock_),
       output_(out, options.trace_media),
       message_box_(out),
-      desktop_(loop_, message_box_, clipboard_),
+      desktop_(loop_, ChooseMessageBox(), clipboard_),
       state_(GamePaths(options.game_folder)),
       queries_(state_, desktop_),
-      database_ui_(desktop_, kApplicationTitle) {}
+      database_ui_(desktop_, kApplicationTitle) {
+    if (window_) {
+        window_->Attach(desktop_);
+        if (canvas_message_box_) {
+            canvas_message_box_->Attach(desktop_);
+        }
+        // The window is the user unless a script is.
+        loop_.SetInputSource(window_.get());
+    }
+}
+
+std::unique_ptr<Clock> Player::MakeClock() {
+    if (!window_) {
+        return std::make_unique<VirtualClock>();
+    }
+    // Real time, sleeping in the window so that input wakes the player at once.
+    return std::make_unique<SystemClock>(window_->Blocker());
+}
+
+MessageBoxService& Player::ChooseMessageBox() {
+    if (!window_ || options_.script) {
+        return message_box_;
+    }
+    canvas_message_box_ = std::make_unique<sdl::CanvasMessageBox>(window_->GetFont());
+    return *canvas_message_box_;
+}
 
 Player::~Player() = default;
 
@@ -92,7 +110,7 @@ int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& 
     }
     StartUp();
     loop_.RunMainLoop([] { return false; });
-    loop_.SetInputSource(nullptr);
+    loop_.SetInputSource(window_.get());
     if (!driver) {
         return 0;
     }

@@ -21,6 +21,11 @@
 
 namespace morvane {
 
+namespace sdl {
+class GameWindow;
+class CanvasMessageBox;
+}  // namespace sdl
+
 // Everything one run of the player owns, made when it starts and released when it ends: the
 // clock, the event loop, the desktop with its services, the game state, and the parts that
 // play the game. Nothing of a run lives outside it.
@@ -30,6 +35,9 @@ class Player {
     static constexpr const char* kApplicationTitle = "Morvane Player";
 
     // `out` takes the run's output lines (log, message boxes, media trace, script results).
+    // Without `headless` the player opens its window here (throwing sdl::SdlError when it
+    // cannot); `scripted` says a script will be the user, which keeps message boxes printed
+    // and answered from the script's queue in the window too.
     Player(const PlayerOptions& options, std::ostream& out);
     ~Player();
     Player(const Player&) = delete;
@@ -58,19 +66,27 @@ class Player {
     GameState& State() { return state_; }
     PlayerQueries& Queries() { return queries_; }
     HeadlessMessageBox& MessageBoxes() { return message_box_; }
+    // The window of a run that has one.
+    sdl::GameWindow* GameWindow() { return window_.get(); }
     ScriptOutput& Output() { return output_; }
 
   private:
     void StartUp();
     void TurnLoggingOn();
 
+    std::unique_ptr<Clock> MakeClock();
+    MessageBoxService& ChooseMessageBox();
+
     PlayerOptions options_;
+    // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
+    std::unique_ptr<sdl::GameWindow> window_;
     std::unique_ptr<Clock> clock_;
     EventLoop loop_;
     ScriptOutput output_;
-    // Until the window front end draws its own boxes, every run prints and answers them; a
-    // script therefore gives the same output with and without a window.
+    // Headless, and whenever a script is the user, boxes are printed and answered from the
+    // script's queue, so a script gives the same output with and without a window.
     HeadlessMessageBox message_box_;
+    std::unique_ptr<sdl::CanvasMessageBox> canvas_message_box_;
     MemoryClipboard clipboard_;
     Desktop desktop_;
     GameState state_;

@@ -114,6 +114,19 @@ TEST_F(PlayerProgram, SameScriptSameOutput) {
     EXPECT_NE(first.out.find("FAIL 2: "), std::string::npos) << first.out;
 }
 
+TEST_F(PlayerProgram, SameScriptRunsInAWindowInRealTime) {
+    // The test programs run SDL on its dummy video driver, and so does the player they start.
+    const std::string script = "wait 150\nexpect location 2 shown\nstate\n";
+    const auto file = folder_.Write("walk.txt", script);
+    const auto windowed = Run("'" + Game().string() + "' --script '" + file.string() + "'");
+    const auto headless = RunScript(script);
+    EXPECT_EQ(windowed.status, 1) << windowed.err;
+    EXPECT_EQ(windowed.out, headless.out);
+    EXPECT_EQ(windowed.out,
+              "FAIL 2: map location 2 is hidden, expected shown\n"
+              "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
+}
+
 TEST_F(PlayerProgram, BadCommandLineOrMissingScriptExitsTwo) {
     const auto option = Run("'" + Game().string() + "' --headless --fast");
     EXPECT_EQ(option.status, 2);
