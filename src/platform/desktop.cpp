@@ -1,6 +1,7 @@
 #include "platform/desktop.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/control.h"
 #include "platform/window.h"
@@ -57,6 +58,13 @@ Desktop::Desktop(EventLoop& loop, MessageBoxService& message_box, Clipboard& cli
 
 MsgBoxResult Desktop::ShowMessageBox(const MessageBoxRequest& request) {
     return message_box_.Show(request);
+}
+
+PictureService& Desktop::Pictures() const {
+    if (pictures_ == nullptr) {
+        throw std::logic_error("the desktop has no picture service");
+    }
+    return *pictures_;
 }
 
 void Desktop::SetScreenSize(int width, int height) {

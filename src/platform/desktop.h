@@ -14,6 +14,7 @@
 namespace morvane {
 
 class Control;
+class PictureService;
 class Window;
 
 // The screen as the player sees it: the windows in stacking order, the active and modal
@@ -36,6 +37,12 @@ class Desktop {
     // order, the active window), so the window draws again only when this has moved.
     uint64_t Revision() const { return revision_; }
     void NoteChange() { ++revision_; }
+
+    // The picture service of the player's context, which owns it; the desktop only lends it to
+    // the controls. Pictures() without one set is a programming error (std::logic_error).
+    void SetPictures(PictureService* pictures) { pictures_ = pictures; }
+    bool HasPictures() const { return pictures_ != nullptr; }
+    PictureService& Pictures() const;
 
     int ScreenWidth() const { return screen_width_; }
     int ScreenHeight() const { return screen_height_; }
@@ -118,6 +125,7 @@ class Desktop {
     EventLoop& loop_;
     MessageBoxService& message_box_;
     Clipboard& clipboard_;
+    PictureService* pictures_ = nullptr;
     ScreenPointer pointer_;
     int screen_width_ = 800;
     int screen_height_ = 600;
