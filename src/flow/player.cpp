@@ -1,9 +1,9 @@
 #include "flow/player.h"
 
-#include "debug/control_name.h"
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "platform/control_button.h"
+#include "platform/control_list_box.h"
 #include "platform/sdl/canvas_message_box.h"
 #include "platform/sdl/game_window.h"
 #include "platform/window.h"
@@ -19,8 +19,11 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       message_box_(out),
       desktop_(loop_, ChooseMessageBox(), clipboard_),
       state_(GamePaths(options.game_folder)),
+      pictures_(state_.Paths),
+      forms_(desktop_),
       queries_(state_, desktop_),
       database_ui_(desktop_, kApplicationTitle) {
+    desktop_.SetPictures(&pictures_);
     if (window_) {
         window_->Attach(desktop_);
         if (canvas_message_box_) {
@@ -51,6 +54,11 @@ Player::~Player() = default;
 
 void Player::LogLine(const std::string& text) {
     output_.Log(text);
+    // The notify window is made on first use, also while it is hidden.
+    forms_.NoWin.Load();
+    ListBox& list = forms_.NoWin.List1;
+    list.AddItem(text);
+    list.SetListIndex(list.ListCount() - 1);
 }
 
 std::function<void(const std::string&)> Player::LogSink() {
@@ -71,9 +79,7 @@ void Player::ShutDown() {
 void Player::TurnLoggingOn() {
     state_.LogSwitch = true;
     // The debug window's "Notify Window" box is where the game reads the switch from again.
-    if (auto* box = dynamic_cast<CheckBox*>(FindControl(desktop_, "MvDebug.Check1"))) {
-        box->SetValue(CheckBox::kChecked);
-    }
+    forms_.MvDebug.Check1.SetValue(CheckBox::kChecked);
 }
 
 // For now start-up opens the databases and shows the main window, so that a script can drive
@@ -88,9 +94,7 @@ void Player::StartUp() {
     OpenInvBase(state_, database_ui_);
     OpenSceneBase(state_, database_ui_);
     OpenConvBase(state_, database_ui_);
-    if (Window* main = desktop_.FindWindow("Main")) {
-        main->Show();
-    }
+    forms_.Main.Show();
 }
 
 int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors) {

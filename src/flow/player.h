@@ -13,11 +13,13 @@
 #include "flow/command_line.h"
 #include "flow/player_database_ui.h"
 #include "flow/player_queries.h"
+#include "forms/forms.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
 #include "platform/message_box_headless.h"
+#include "platform/picture_service.h"
 
 namespace morvane {
 
@@ -49,7 +51,9 @@ class Player {
     // on `errors` with its line number).
     int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
 
-    // The notify window's `LogLine`: appends a line (Windows-1252 bytes) to the log.
+    // The notify window's `LogLine`: appends a line (Windows-1252 bytes) to the notify list,
+    // selecting it so the newest line is in view, and prints it as a "log:" line. It does not
+    // look at `LogSwitch`; its callers do.
     void LogLine(const std::string& text);
     std::function<void(const std::string&)> LogSink();
     // Where the media devices report what they start ("sound 3 door.wav loop=0 pan=0 vol=0");
@@ -69,6 +73,8 @@ class Player {
     // The window of a run that has one.
     sdl::GameWindow* GameWindow() { return window_.get(); }
     ScriptOutput& Output() { return output_; }
+    morvane::Forms& GetForms() { return forms_; }
+    PictureService& Pictures() { return pictures_; }
 
   private:
     void StartUp();
@@ -90,6 +96,9 @@ class Player {
     MemoryClipboard clipboard_;
     Desktop desktop_;
     GameState state_;
+    PictureService pictures_;
+    // The game's windows live on the desktop and go before it.
+    morvane::Forms forms_;
     PlayerQueries queries_;
     PlayerDatabaseUi database_ui_;
 };

@@ -75,6 +75,16 @@ TEST_F(PlayerProgram, ScriptThatHoldsExitsZero) {
     EXPECT_EQ(result.out, "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
 }
 
+TEST_F(PlayerProgram, ScriptsDriveTheGamesWindows) {
+    const auto result = RunScript(
+        "expect visible Main\nexpect hidden MapWindow\nexpect caption Main.Command1 Debug\n"
+        "click Main.Animation(3)\nhover MapWindow.Loctn(1)\nclick Main.Command1 right\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "note: Main.Animation(3) not reachable\nnote: MapWindow.Loctn(1) not reachable\n"
+              "note: Main.Command1 not reachable\n");
+}
+
 TEST_F(PlayerProgram, FailedExpectationsArePrintedAndExitOne) {
     const auto result = RunScript("expect scene 2\nexpect flag 7 1\nstate\n");
     EXPECT_EQ(result.status, 1) << result.err;

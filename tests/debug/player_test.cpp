@@ -9,10 +9,8 @@
 #include "../platform/fake_picture.h"
 #include "database/game_data.h"
 #include "flow/command_line.h"
-#include "platform/control_array.h"
 #include "platform/control_button.h"
-#include "platform/control_display.h"
-#include "platform/window.h"
+#include "platform/control_list_box.h"
 #include "support/game_builder.h"
 #include "support/temp_folder.h"
 
@@ -41,22 +39,6 @@ TEST(CommandLine, FolderAndOptions) {
     EXPECT_FALSE(ParseCommandLine(Arguments{"game", "--fast"}).options);
     EXPECT_FALSE(ParseCommandLine(Arguments{"one", "two"}).options);
 }
-
-// The hidden windows that hold the pointer pictures, as the game's windows name them.
-class PointerWindows {
-  public:
-    explicit PointerWindows(Desktop& desktop) : mouse_point_(desktop), item_images_(desktop) {}
-
-    struct MousePoint : Window {
-        explicit MousePoint(Desktop& desktop) : Window(desktop, "MousePoint") {}
-        ControlArray<PictureBox> Pointer{*this, "Pointer", 15};
-    } mouse_point_;
-    struct ItemImages : Window {
-        explicit ItemImages(Desktop& desktop) : Window(desktop, "ItemImages") {}
-        ControlArray<PictureBox> ItemPoint{*this, "ItemPoint", 16};
-        ControlArray<PictureBox> ItemHL{*this, "ItemHL", 16};
-    } item_images_;
-};
 
 class PlayerTest : public ::testing::Test {
   protected:
@@ -118,13 +100,13 @@ TEST_F(PlayerTest, NoItemIsInHandWhenTheSlotIsNone) {
 
 TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
     Player player(options_, out_);
-    PointerWindows windows(player.GetDesktop());
+    Forms& forms = player.GetForms();
     const auto normal = testing::MakeBlankPicture("normal");
     const auto held = testing::MakeBlankPicture("held");
     const auto held_hl = testing::MakeBlankPicture("held-hl");
-    windows.mouse_point_.Pointer(13).SetPicture(normal);
-    windows.item_images_.ItemPoint(1).SetPicture(held);
-    windows.item_images_.ItemHL(1).SetPicture(held_hl);
+    forms.MousePoint.Pointer(13).SetPicture(normal);
+    forms.ItemImages.ItemPoint(1).SetPicture(held);
+    forms.ItemImages.ItemHL(1).SetPicture(held_hl);
     player.State().InventoryCount = 1;
     player.State().SlotItem(1) = 9;
     player.State().ItemInHand = 1;
@@ -144,12 +126,8 @@ TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
 TEST_F(PlayerTest, LogLinesAndMessageBoxesShareOneOrderedOutput) {
     options_.log = true;
     Player player(options_, out_);
-    struct Main : Window {
-        explicit Main(Desktop& desktop) : Window(desktop, "Main") { Move(0, 0, 800, 600); }
-        Button Command1{*this, "Command1"};
-    } window(player.GetDesktop());
-    window.Command1.Move(10, 10, 50, 20);
-    std::vector<std::string> answers;
+    Main& window = player.GetForms().Main;
+    window.Command1.SetVisible(true);
     window.Command1.OnClick = [&] {
         player.LogLine("before");
         const auto answer = player.GetDesktop().ShowMessageBox(
@@ -161,6 +139,11 @@ TEST_F(PlayerTest, LogLinesAndMessageBoxesShareOneOrderedOutput) {
     EXPECT_TRUE(player.State().LogSwitch) << "--log turns logging on from the start";
     EXPECT_TRUE(window.Visible()) << "start-up shows the main window";
     EXPECT_EQ(out_.str(), "log: before\nmsgbox: Title | Sure?\nlog: yes\n");
+    const ListBox& notify = player.GetForms().NoWin.List1;
+    ASSERT_EQ(notify.ListCount(), 2);
+    EXPECT_EQ(notify.List(0), "before");
+    EXPECT_EQ(notify.Text(), "yes") << "the newest line is selected";
+    EXPECT_EQ(player.GetForms().MvDebug.Check1.Value(), CheckBox::kChecked);
 }
 
 TEST_F(PlayerTest, MediaTraceOnlyWhenAsked) {
