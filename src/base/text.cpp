@@ -69,7 +69,11 @@ std::string TrimRight(std::string_view text) {
 }
 
 std::string Str(long long value) {
-    return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) {
+        text.insert(text.begin(), ' ');
+    }
+    return text;
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/movie_control.h"
 
 namespace morvane {
 
@@ -53,13 +54,6 @@ class Panel : public Control {
   public:
     Panel(Control& parent, std::string name, int index = 0)
         : Control(parent, ControlKind::kPanel, std::move(name), index) {}
-};
-
-// Where a movie is shown; playback belongs to the media layer.
-class MovieControl : public Control {
-  public:
-    MovieControl(Control& parent, std::string name, int index = 0)
-        : Control(parent, ControlKind::kMovie, std::move(name), index) {}
 };
 
 }  // namespace morvane

@@ -15,6 +15,7 @@ namespace morvane {
 
 class Control;
 class PictureService;
+class MovieEngine;
 class Window;
 
 // The screen as the player sees it: the windows in stacking order, the active and modal
@@ -47,6 +48,10 @@ class Desktop {
     int ScreenWidth() const { return screen_width_; }
     int ScreenHeight() const { return screen_height_; }
     void SetScreenSize(int width, int height);
+
+    // What the movie controls open their files with; none until the player gives one.
+    MovieEngine* GetMovieEngine() const { return movie_engine_; }
+    void SetMovieEngine(MovieEngine* engine) { movie_engine_ = engine; }
 
     // --- Windows ---------------------------------------------------------------------------
     Window* FindWindow(std::string_view name) const;
@@ -126,6 +131,7 @@ class Desktop {
     MessageBoxService& message_box_;
     Clipboard& clipboard_;
     PictureService* pictures_ = nullptr;
+    MovieEngine* movie_engine_ = nullptr;
     ScreenPointer pointer_;
     int screen_width_ = 800;
     int screen_height_ = 600;

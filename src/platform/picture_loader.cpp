@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gif_decoder.h"
+#include "platform/picture_dimensions.h"
 #include "platform/picture_icon.h"
 #include "platform/picture_store.h"
 
@@ -83,6 +84,28 @@ PictureResult StillFromSurface(Surface surface, const std::string& source_name,
     return PictureResult::Success(MakeStillPicture(width, height, pixels, source_name, hot_spot));
 }
 
+// Refuses a picture whose header is unreadable or claims a size no game picture has, before a
+// decoder allocates memory for it.
+std::optional<PictureResult> RefuseBadSize(std::span<const uint8_t> bytes, PictureFormat format,
+                                           const std::string& source_name) {
+    const std::optional<PictureSize> size = PeekPictureSize(bytes, format);
+    if (!size) {
+        return Invalid("damaged picture header", source_name);
+    }
+    if (size->width <= 0 || size->height <= 0 || size->width * size->height > kMaxStillPixels) {
+        return Invalid("picture size out of range", source_name);
+    }
+    return std::nullopt;
+}
+
+PictureResult DecodeStill(std::span<const uint8_t> bytes, PictureFormat format, SdlLoader loader,
+                          const std::string& source_name, std::optional<HotSpot> hot_spot) {
+    if (auto refused = RefuseBadSize(bytes, format, source_name)) {
+        return *refused;
+    }
+    return StillFromSurface(DecodeWithSdl(bytes, loader), source_name, hot_spot);
+}
+
 PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& source_name) {
     const std::optional<IconImage> chosen = ChooseIconImage(bytes);
     if (!chosen) {
@@ -90,9 +113,16 @@ PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& sour
     }
     const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(chosen->data.data()),
                                         chosen->data.size());
-    SdlLoader loader = chosen->is_png      ? IMG_LoadPNG_RW
-                       : chosen->is_cursor ? IMG_LoadCUR_RW
-                                           : IMG_LoadICO_RW;
+    if (chosen->is_png) {
+        return DecodeStill(data, PictureFormat::kPng, IMG_LoadPNG_RW, source_name,
+                           chosen->hot_spot);
+    }
+    // The single-image file's bitmap follows its directory and one entry.
+    if (auto refused = RefuseBadSize(data.subspan(std::min<std::size_t>(22, data.size())),
+                                     PictureFormat::kIcon, source_name)) {
+        return *refused;
+    }
+    SdlLoader loader = chosen->is_cursor ? IMG_LoadCUR_RW : IMG_LoadICO_RW;
     return StillFromSurface(DecodeWithSdl(data, loader), source_name, chosen->hot_spot);
 }
 
@@ -125,11 +155,11 @@ PictureResult DecodePicture(std::span<const uint8_t> bytes, std::string source_n
         case PictureFormat::kGif:
             return DecodeGif(bytes, std::move(source_name));
         case PictureFormat::kBmp:
-            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadBMP_RW), source_name, {});
+            return DecodeStill(bytes, PictureFormat::kBmp, IMG_LoadBMP_RW, source_name, {});
         case PictureFormat::kJpeg:
-            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadJPG_RW), source_name, {});
+            return DecodeStill(bytes, PictureFormat::kJpeg, IMG_LoadJPG_RW, source_name, {});
         case PictureFormat::kPng:
-            return StillFromSurface(DecodeWithSdl(bytes, IMG_LoadPNG_RW), source_name, {});
+            return DecodeStill(bytes, PictureFormat::kPng, IMG_LoadPNG_RW, source_name, {});
         case PictureFormat::kIcon:
         case PictureFormat::kCursor:
             return DecodeIcon(bytes, source_name);

@@ -261,6 +261,37 @@ TEST_F(PictureLoaderTest, UnreadableContentIsInvalidPicture) {
     }
 }
 
+TEST_F(PictureLoaderTest, HeadersClaimingHugeOrDamagedSizesAreRefusedBeforeDecoding) {
+    auto surface = ReferenceSurface();
+    const auto bmp = folder_.Path() / "source.bmp";
+    const auto png = folder_.Path() / "source.png";
+    const auto jpg = folder_.Path() / "source.jpg";
+    ASSERT_EQ(SDL_SaveBMP(surface.get(), bmp.string().c_str()), 0);
+    ASSERT_EQ(IMG_SavePNG(surface.get(), png.string().c_str()), 0);
+    ASSERT_EQ(IMG_SaveJPG(surface.get(), jpg.string().c_str(), 90), 0);
+
+    std::string huge_bmp = ReadAll(bmp);
+    huge_bmp.replace(18, 8, "\xFF\xFF\x00\x00\xFF\xFF\x00\x00");  // 65535 x 65535
+    std::string huge_png = ReadAll(png);
+    huge_png.replace(16, 8, std::string("\x00\x01\x00\x00\x00\x01\x00\x00", 8));
+    std::string huge_jpg = ReadAll(jpg);
+    const std::size_t frame_header = huge_jpg.find("\xFF\xC0");
+    ASSERT_NE(frame_header, std::string::npos);
+    huge_jpg.replace(frame_header + 5, 4, "\xFF\xF0\xFF\xF0");
+    // A chunk length running past the end of the file.
+    std::string long_chunk = ReadAll(png);
+    long_chunk[33] = '\x7F';
+    for (const auto& [name, content] :
+         std::vector<std::pair<std::string, std::string>>{{"huge.bmp", huge_bmp},
+                                                          {"huge.png", huge_png},
+                                                          {"huge.jpg", huge_jpg},
+                                                          {"long-chunk.png", long_chunk}}) {
+        const PictureResult result = LoadPicture(folder_.Write(name, content));
+        EXPECT_FALSE(result) << name;
+        EXPECT_EQ(result.error, ErrorNumber::kInvalidPictureFormat) << name;
+    }
+}
+
 TEST(PictureFormatDetection, RecognisesEachFormatByItsFirstBytes) {
     EXPECT_EQ(DetectPictureFormat(Bytes("GIF89a...")), PictureFormat::kGif);
     EXPECT_EQ(DetectPictureFormat(Bytes("GIF87a...")), PictureFormat::kGif);

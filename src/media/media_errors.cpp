@@ -1,0 +1,20 @@
+#include "media/media_errors.h"
+
+#include <system_error>
+
+#include "base/runtime_error.h"
+
+namespace morvane {
+
+void RaiseInvalidFileFormat() {
+    throw RuntimeError(kInvalidFileFormat, "Invalid file format");
+}
+
+void RequireMediaFile(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        Raise(ErrorNumber::kFileNotFound);
+    }
+}
+
+}  // namespace morvane
