@@ -2,6 +2,11 @@
 
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
+#include "media/headless_music_device.h"
+#include "media/headless_sound_device.h"
+#include "media/sdl/sdl_audio.h"
+#include "media/sdl/sdl_music_device.h"
+#include "media/sdl/sdl_sound_device.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
 #include "platform/sdl/canvas_message_box.h"
@@ -16,6 +21,7 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       clock_(MakeClock()),
       loop_(*clock_),
       output_(out, options.trace_media),
+      media_trace_(MediaTraceSink()),
       message_box_(out),
       desktop_(loop_, ChooseMessageBox(), clipboard_),
       state_(GamePaths(options.game_folder)),
@@ -24,6 +30,8 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       queries_(state_, desktop_),
       database_ui_(desktop_, kApplicationTitle) {
     desktop_.SetPictures(&pictures_);
+    MakeMediaDevices();
+    queries_.SetSoundLookup([this](int channel) { return sound_->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);
         if (canvas_message_box_) {
@@ -40,6 +48,23 @@ std::unique_ptr<Clock> Player::MakeClock() {
     }
     // Real time, sleeping in the window so that input wakes the player at once.
     return std::make_unique<SystemClock>(window_->Blocker());
+}
+
+void Player::MakeMediaDevices() {
+    if (window_) {
+        try {
+            audio_ = std::make_unique<SdlAudio>();
+            sound_ = std::make_unique<SdlSoundDevice>(loop_, *audio_);
+            music_ = std::make_unique<SdlMusicDevice>(*audio_);
+            return;
+        } catch (const RuntimeError&) {
+            // Without any audio driver the game still runs, with silent bookkeeping devices
+            // keeping the sounds' timing.
+            audio_.reset();
+        }
+    }
+    sound_ = std::make_unique<HeadlessSoundDevice>(loop_);
+    music_ = std::make_unique<HeadlessMusicDevice>();
 }
 
 MessageBoxService& Player::ChooseMessageBox() {

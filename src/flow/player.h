@@ -14,6 +14,8 @@
 #include "flow/player_database_ui.h"
 #include "flow/player_queries.h"
 #include "forms/forms.h"
+#include "media/media_trace.h"
+#include "media/sound_device.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -22,6 +24,8 @@
 #include "platform/picture_service.h"
 
 namespace morvane {
+
+class SdlAudio;
 
 namespace sdl {
 class GameWindow;
@@ -50,6 +54,12 @@ class Player {
     // exit status: 0, 1 when an expectation of the script failed, 2 on a script error (reported
     // on `errors` with its line number).
     int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
+
+    // The media of the run: silent bookkeeping devices headless, SDL's audio in a window.
+    SoundDevice& Sound() { return *sound_; }
+    MusicDevice& Music() { return *music_; }
+    // Where the media operations write their trace lines (nowhere without --trace-media).
+    const MediaTrace& Trace() const { return media_trace_; }
 
     // The notify window's `LogLine`: appends a line (Windows-1252 bytes) to the notify list,
     // selecting it so the newest line is in view, and prints it as a "log:" line. It does not
@@ -81,6 +91,7 @@ class Player {
     void TurnLoggingOn();
 
     std::unique_ptr<Clock> MakeClock();
+    void MakeMediaDevices();
     MessageBoxService& ChooseMessageBox();
 
     PlayerOptions options_;
@@ -91,12 +102,16 @@ class Player {
     ScriptOutput output_;
     // Headless, and whenever a script is the user, boxes are printed and answered from the
     // script's queue, so a script gives the same output with and without a window.
+    MediaTrace media_trace_;
     HeadlessMessageBox message_box_;
     std::unique_ptr<sdl::CanvasMessageBox> canvas_message_box_;
     MemoryClipboard clipboard_;
     Desktop desktop_;
     GameState state_;
     PictureService pictures_;
+    std::unique_ptr<SdlAudio> audio_;
+    std::unique_ptr<SoundDevice> sound_;
+    std::unique_ptr<MusicDevice> music_;
     // The game's windows live on the desktop and go before it.
     morvane::Forms forms_;
     PlayerQueries queries_;

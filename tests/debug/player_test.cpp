@@ -158,6 +158,32 @@ TEST_F(PlayerTest, MediaTraceOnlyWhenAsked) {
     EXPECT_EQ(out_.str(), "media: midi theme.mid vol=0\n");
 }
 
+// A PCM WAV of one second of silence: 8000 mono 8-bit samples.
+std::string SilentWav() {
+    const auto le32 = [](uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
+                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    };
+    const auto le16 = [](uint16_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
+    };
+    const uint32_t samples = 8000;
+    return "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
+           le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples) +
+           std::string(samples, '\x80');
+}
+
+TEST_F(PlayerTest, ScriptsSeeWhatTheSoundChannelsPlay) {
+    const auto wav = folder_.Write("resource/mmedia/door.wav", SilentWav());
+    Player player(options_, out_);
+    player.Sound().Play(3, "door.wav", wav, false);
+    EXPECT_EQ(Play(player,
+                   "expect playing 3 door.wav\nexpect playing 4 none\nwait 1500\n"
+                   "expect playing 3 none\n"),
+              0)
+        << out_.str();
+}
+
 TEST_F(PlayerTest, UnknownControlIsAScriptError) {
     Player player(options_, out_);
     EXPECT_EQ(Play(player, "wait 10\nclick Main.NoSuchControl\n"), 2);
