@@ -6,6 +6,7 @@
 #include "base/runtime_error.h"
 #include "engine/game_state.h"
 #include "engine/main_view.h"
+#include "media/media_trace.h"
 #include "media/sound_device.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
@@ -42,6 +43,8 @@ struct EngineContext {
     MessageBoxService& Boxes;
     EngineHooks& Hooks;
     LogSink Log;
+    // Where the media operations announce what they start (silent unless tracing is on).
+    MediaTrace Trace;
 
     // How many scene records have been read; a load that sees it move under its feet knows a
     // nested load has replaced its scene.

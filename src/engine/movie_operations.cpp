@@ -34,6 +34,7 @@ void PlayMovie(EngineContext& ctx, const std::string& FileName, Integer Volume, 
                bool KeepCovered) {
     GameState& s = ctx.State;
     LogIfOn(ctx, "Play movie: '" + FileName + "'.");
+    ctx.Trace.Movie(FileName, Volume);
     try {
         const std::string path = MediaFile(ctx, FileName).string();
         ctx.View.SetPointer(MainView::kWaitPointer);

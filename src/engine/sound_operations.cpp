@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "engine/game_folder.h"
 #include "engine/rules.h"
+#include "media/media_start.h"
 
 namespace morvane {
 namespace {
@@ -22,9 +23,7 @@ void ReportWavError(EngineContext& ctx, const std::string& file, Integer channel
 
 void StartOnChannel(EngineContext& ctx, const std::string& file, bool loop, Integer channel,
                     Long pan, Long volume) {
-    ctx.Sound.Play(channel, file, MediaFile(ctx, file), loop);
-    ctx.Sound.SetPan(channel, pan);
-    ctx.Sound.SetVolume(channel, volume);
+    StartSound(ctx.Sound, ctx.Trace, ctx.State.Paths, channel, file, loop, pan, volume);
 }
 
 std::string Kind(const std::string& name) {
@@ -43,7 +42,7 @@ void MusicError(EngineContext& ctx, const std::string& heading, const std::strin
 
 void PlayMidi(EngineContext& ctx, const std::string& file, Long volume) {
     try {
-        ctx.Music.PlayMidi(file, MediaFile(ctx, file), volume);
+        StartMidi(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume);
     } catch (const RuntimeError& error) {
         MusicError(ctx, "ERROR PLAYING MIDI FILE.  ", file, error);
     }
@@ -51,7 +50,7 @@ void PlayMidi(EngineContext& ctx, const std::string& file, Long volume) {
 
 void PlayMp3(EngineContext& ctx, const std::string& file, Long volume) {
     try {
-        ctx.Music.PlayMp3(file, MediaFile(ctx, file), volume, 0);
+        StartMp3(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume, 0);
     } catch (const RuntimeError& error) {
         MusicError(ctx, "ERROR PLAYING MP3 FILE.  ", file, error);
     }
@@ -101,11 +100,7 @@ void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, b
 }  // namespace
 
 std::filesystem::path MediaFile(const EngineContext& ctx, const std::string& name) {
-    const auto file = ctx.State.Paths.Resolve(GameFolder(ctx.State) + "resource\\mmedia\\" + name);
-    if (!file) {
-        Raise(ErrorNumber::kFileNotFound);
-    }
-    return *file;
+    return MediaFile(ctx.State.Paths, name);
 }
 
 void PlayWav(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel, Long Pan,

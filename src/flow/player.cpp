@@ -2,6 +2,8 @@
 
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
+#include "engine/engine_wiring.h"
+#include "media/headless_movie_engine.h"
 #include "media/headless_music_device.h"
 #include "media/headless_sound_device.h"
 #include "media/sdl/sdl_audio.h"
@@ -26,12 +28,20 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       desktop_(loop_, ChooseMessageBox(), clipboard_),
       state_(GamePaths(options.game_folder)),
       pictures_(state_.Paths),
+      media_(MakeMediaDevices()),
       forms_(desktop_),
       queries_(state_, desktop_),
-      database_ui_(desktop_, kApplicationTitle) {
+      database_ui_(desktop_, kApplicationTitle),
+      movie_engine_(std::make_unique<HeadlessMovieEngine>(loop_, state_.Paths)),
+      movie_screen_(forms_.Main.MovieWindow),
+      main_view_(forms_, movie_screen_),
+      engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
+              engine_hooks_, LogSink()) {
     desktop_.SetPictures(&pictures_);
-    MakeMediaDevices();
-    queries_.SetSoundLookup([this](int channel) { return sound_->Playing(channel); });
+    desktop_.SetMovieEngine(movie_engine_.get());
+    engine_.Trace = media_trace_;
+    AttachEngine(engine_);
+    queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);
         if (canvas_message_box_) {
@@ -50,21 +60,23 @@ std::unique_ptr<Clock> Player::MakeClock() {
     return std::make_unique<SystemClock>(window_->Blocker());
 }
 
-void Player::MakeMediaDevices() {
+Player::MediaDevices Player::MakeMediaDevices() {
+    MediaDevices devices;
     if (window_) {
         try {
-            audio_ = std::make_unique<SdlAudio>();
-            sound_ = std::make_unique<SdlSoundDevice>(loop_, *audio_);
-            music_ = std::make_unique<SdlMusicDevice>(*audio_);
-            return;
+            devices.audio = std::make_unique<SdlAudio>();
+            devices.sound = std::make_unique<SdlSoundDevice>(loop_, *devices.audio);
+            devices.music = std::make_unique<SdlMusicDevice>(*devices.audio);
+            return devices;
         } catch (const RuntimeError&) {
             // Without any audio driver the game still runs, with silent bookkeeping devices
             // keeping the sounds' timing.
-            audio_.reset();
+            devices = {};
         }
     }
-    sound_ = std::make_unique<HeadlessSoundDevice>(loop_);
-    music_ = std::make_unique<HeadlessMusicDevice>();
+    devices.sound = std::make_unique<HeadlessSoundDevice>(loop_);
+    devices.music = std::make_unique<HeadlessMusicDevice>();
+    return devices;
 }
 
 MessageBoxService& Player::ChooseMessageBox() {

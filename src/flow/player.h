@@ -9,9 +9,13 @@
 
 #include "debug/script.h"
 #include "debug/script_output.h"
+#include "engine/engine_context.h"
+#include "engine/forms_main_view.h"
 #include "engine/game_state.h"
+#include "engine/movie_control_screen.h"
 #include "flow/command_line.h"
 #include "flow/player_database_ui.h"
+#include "flow/player_engine_hooks.h"
 #include "flow/player_queries.h"
 #include "forms/forms.h"
 #include "media/media_trace.h"
@@ -21,6 +25,7 @@
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
 #include "platform/message_box_headless.h"
+#include "platform/movie_engine.h"
 #include "platform/picture_service.h"
 
 namespace morvane {
@@ -56,8 +61,8 @@ class Player {
     int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
 
     // The media of the run: silent bookkeeping devices headless, SDL's audio in a window.
-    SoundDevice& Sound() { return *sound_; }
-    MusicDevice& Music() { return *music_; }
+    SoundDevice& Sound() { return *media_.sound; }
+    MusicDevice& Music() { return *media_.music; }
     // Where the media operations write their trace lines (nowhere without --trace-media).
     const MediaTrace& Trace() const { return media_trace_; }
 
@@ -85,13 +90,19 @@ class Player {
     ScriptOutput& Output() { return output_; }
     morvane::Forms& GetForms() { return forms_; }
     PictureService& Pictures() { return pictures_; }
+    EngineContext& Engine() { return engine_; }
 
   private:
+    struct MediaDevices {
+        std::unique_ptr<SdlAudio> audio;
+        std::unique_ptr<SoundDevice> sound;
+        std::unique_ptr<MusicDevice> music;
+    };
     void StartUp();
     void TurnLoggingOn();
 
     std::unique_ptr<Clock> MakeClock();
-    void MakeMediaDevices();
+    MediaDevices MakeMediaDevices();
     MessageBoxService& ChooseMessageBox();
 
     PlayerOptions options_;
@@ -109,13 +120,17 @@ class Player {
     Desktop desktop_;
     GameState state_;
     PictureService pictures_;
-    std::unique_ptr<SdlAudio> audio_;
-    std::unique_ptr<SoundDevice> sound_;
-    std::unique_ptr<MusicDevice> music_;
+    MediaDevices media_;
     // The game's windows live on the desktop and go before it.
     morvane::Forms forms_;
     PlayerQueries queries_;
     PlayerDatabaseUi database_ui_;
+    // The engine plays the game on the main window; scene movies play in its movie control.
+    std::unique_ptr<MovieEngine> movie_engine_;
+    MovieControlScreen movie_screen_;
+    FormsMainView main_view_;
+    PlayerEngineHooks engine_hooks_;
+    EngineContext engine_;
 };
 
 }  // namespace morvane

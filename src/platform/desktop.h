@@ -33,6 +33,7 @@ class Desktop {
     const ScreenPointer& Pointer() const { return pointer_; }
     Clipboard& GetClipboard() { return clipboard_; }
     MsgBoxResult ShowMessageBox(const MessageBoxRequest& request);
+    MessageBoxService& MessageBoxes() { return message_box_; }
 
     // Moves on whenever something the windows draw changes (a property that shows, the stacking
     // order, the active window), so the window draws again only when this has moved.
