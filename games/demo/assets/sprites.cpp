@@ -17,7 +17,8 @@ std::vector<Canvas> FoamFrames() {
     std::vector<Canvas> frames;
     for (int f = 0; f < 4; ++f) {
         Canvas c(700, 40);
-        for (int x = 0; x < 700; ++x) {
+        // The foam starts right of the cottage, which stands on the beach.
+        for (int x = 220; x < 700; ++x) {
             const double y = 20 + 8 * std::sin((x + f * 22) * 2 * kPi / 88) +
                              3 * std::sin((x - f * 13) * 2 * kPi / 37);
             c.FillRect(x, static_cast<int>(y), 1, 4, kFoam);
