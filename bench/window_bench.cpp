@@ -1,6 +1,7 @@
-// Measures the window front end: the CPU a window uses while it shows a still scene and while
-// twenty objects animate, how long a picture change takes to reach the screen, and what one
-// full redraw costs. `demo SECONDS` only shows the demo scene (for screenshots).
+// Measures the window front end on the game's main window: the CPU it uses while it shows a
+// still scene and while twenty animated pictures play, how long a picture change takes to
+// reach the screen, and what one full redraw costs. `demo SECONDS` only shows the demo scene (for
+// screenshots).
 //
 //   morvane-window-bench [SECONDS]      measurements, each run SECONDS long (default 10)
 //   morvane-window-bench demo SECONDS   the demo scene with a message box over it
@@ -49,15 +50,10 @@ void MeasureCpu(int animated, double seconds) {
     DemoScene scene(runtime.desktop, animated);
     scene.Show();
     runtime.window.Refresh();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
+    scene.StartAll();
     const auto draws = runtime.window.CanvasDraws();
     const double share = CpuShare(runtime, seconds);
-    int frames = 0;
-    for (const auto& object : scene.Animation) {
-        frames += object->FramesShown();
-    }
+    const int frames = scene.FramesShown();
     std::printf(
         "cpu %2d animated objects: %5.2f %% of a core over %.0f s  (%llu redraws, "
         "%d object frames, %zu textures)\n",
@@ -70,11 +66,12 @@ void MeasureLatency(int changes) {
     sdl::WindowedDesktop runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
-    const PicturePtr pictures[] = {MakeSpinnerPicture(48, 1, 100, 0xFFFF8000u),
-                                   MakeSpinnerPicture(48, 1, 100, 0xFF00C0FFu)};
+    scene.StartAll();
+    // An item picked up: its inventory slot changes picture while the objects animate.
+    PictureBox& slot = scene.main.invitem(5);
+    slot.SetVisible(true);
+    const PicturePtr pictures[] = {MakeSpinnerPicture(40, 1, 100, 0xFFFF8000u),
+                                   MakeSpinnerPicture(40, 1, 100, 0xFF00C0FFu)};
     std::vector<double> latencies;
     Clock::time_point changed_at{};
     bool waiting = false;
@@ -92,7 +89,7 @@ void MeasureLatency(int changes) {
             runtime.loop.Quit();
             return;
         }
-        scene.Animation.front()->SetPicture(pictures[count++ % 2]);
+        slot.SetPicture(pictures[count++ % 2]);
         changed_at = Clock::now();
         waiting = true;
     };
@@ -121,7 +118,7 @@ void MeasureRedraw(int rounds) {
             if (whole) {
                 runtime.window.Renderer().Invalidate();
             }
-            scene.Status.SetLeft(48 + i % 2);
+            scene.main.ConvText(1).SetLeft(78 + i % 2);
             runtime.window.Refresh();
         }
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -135,9 +132,7 @@ void Demo(double seconds) {
     sdl::WindowedDesktop runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
+    scene.StartAll();
     runtime.desktop.Pointer().AssignPicture(MakePointerPicture());
     Timer ask(runtime.loop);
     ask.OnTimer = [&] {
