@@ -55,6 +55,7 @@ class FfmpegMoviePlayback final : public MoviePlayback {
             audio_->SetVolume(volume_);
             audio_->Queue(held_sound_);
             held_sound_.clear();
+            ReadSoundAhead();
             audio_->SetPaused(false);
         }
         Schedule();
@@ -87,6 +88,15 @@ class FfmpegMoviePlayback final : public MoviePlayback {
     }
 
   private:
+    static constexpr TimeMs kSoundAhead = 300;
+
+    // The device gets its sound a little before it is due, so a late tick is not heard.
+    void ReadSoundAhead() {
+        if (audio_ != nullptr) {
+            decoder_.ReadSoundAhead(position_ + kSoundAhead);
+        }
+    }
+
     // Sound read while the movie stands still waits here until it plays on.
     void TakeSound(std::span<const int16_t> samples) {
         if (audio_ == nullptr) {
@@ -102,6 +112,7 @@ class FfmpegMoviePlayback final : public MoviePlayback {
     void Tick() {
         position_ = std::min(Duration(), loop_.Now() - started_);
         Show(decoder_.FrameAt(position_));
+        ReadSoundAhead();
         if (position_ >= Duration()) {
             Halt();
             if (on_end_) {

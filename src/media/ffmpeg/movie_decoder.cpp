@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kLargestSide = 16384;
 constexpr AVRational kMilliseconds{1, 1000};
+// Bounds the video read ahead while looking for sound, for files whose sound lies far away.
+constexpr std::size_t kMostPacketsAhead = 256;
 
 // Opens the decoder of one stream on a single thread: decoding runs on the UI thread between
 // events and must not start threads of its own.
@@ -138,6 +140,9 @@ void MovieDecoder::Rewind() {
     have_ahead_ = false;
     video_ended_ = false;
     flushed_ = false;
+    input_ended_ = false;
+    video_packets_.clear();
+    sound_samples_ = 0;
     shown_ = false;
     frames_read_ = 0;
 }
@@ -154,24 +159,51 @@ bool MovieDecoder::ReadNextVideoFrame() {
             video_ended_ = true;
             return false;
         }
-        if (av_read_frame(format_.get(), packet_.get()) < 0) {
-            // Drains the frames the decoders still hold.
+        if (!video_packets_.empty()) {
+            // A damaged packet is skipped; the frames around it still play.
+            avcodec_send_packet(video_.get(), video_packets_.front().get());
+            video_packets_.pop_front();
+        } else if (!input_ended_) {
+            ReadPacket();
+        } else {
+            // Drains the frames the decoder still holds.
             avcodec_send_packet(video_.get(), nullptr);
-            if (sound_) {
-                avcodec_send_packet(sound_.get(), nullptr);
-                ReceiveSound();
-            }
             flushed_ = true;
-            continue;
         }
-        // A damaged packet is skipped; the frames around it still play.
-        if (packet_->stream_index == video_stream_) {
-            avcodec_send_packet(video_.get(), packet_.get());
-        } else if (packet_->stream_index == sound_stream_) {
-            DecodeSound(*packet_);
-        }
-        av_packet_unref(packet_.get());
     }
+}
+
+void MovieDecoder::ReadSoundAhead(TimeMs until) {
+    while (sound_stream_ >= 0 && !input_ended_ && SoundRead() < until &&
+           video_packets_.size() < kMostPacketsAhead) {
+        ReadPacket();
+    }
+}
+
+TimeMs MovieDecoder::SoundRead() const {
+    return static_cast<TimeMs>(sound_samples_ * 1000 / MovieAudio::kFrequency);
+}
+
+void MovieDecoder::ReadPacket() {
+    if (av_read_frame(format_.get(), packet_.get()) < 0) {
+        input_ended_ = true;
+        if (sound_stream_ >= 0) {
+            avcodec_send_packet(sound_.get(), nullptr);
+            ReceiveSound();
+        }
+        return;
+    }
+    if (packet_->stream_index == video_stream_) {
+        PacketHandle kept(av_packet_alloc());
+        if (!kept) {
+            throw std::bad_alloc();
+        }
+        av_packet_move_ref(kept.get(), packet_.get());
+        video_packets_.push_back(std::move(kept));
+    } else if (packet_->stream_index == sound_stream_) {
+        DecodeSound(*packet_);
+    }
+    av_packet_unref(packet_.get());
 }
 
 void MovieDecoder::DecodeSound(const AVPacket& packet) {
@@ -217,6 +249,7 @@ void MovieDecoder::ReceiveSound() {
                 swr_convert(resample_.get(), &out, room,
                             const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
             if (made > 0) {
+                sound_samples_ += static_cast<uint64_t>(made);
                 sound_sink_(std::span<const int16_t>(
                     samples.data(), static_cast<std::size_t>(made) * MovieAudio::kChannels));
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -42,11 +43,18 @@ class MovieDecoder {
     // When the next frame after the current one is due; nothing when the video has ended.
     std::optional<TimeMs> NextFrameTime();
 
+    // Reads on until the sound up to `until` (ms from the start) is handed out, keeping the
+    // video read on the way for its time, so the sound device never runs dry waiting for the
+    // pictures.
+    void ReadSoundAhead(TimeMs until);
+
     // Back to the start of the movie.
     void Rewind();
 
   private:
     bool ReadNextVideoFrame();
+    void ReadPacket();
+    TimeMs SoundRead() const;
     void DecodeSound(const AVPacket& packet);
     void ReceiveSound();
     TimeMs FrameTime(const AVFrame& frame);
@@ -71,6 +79,9 @@ class MovieDecoder {
     FrameHandle due_;
     bool video_ended_ = false;
     bool flushed_ = false;
+    bool input_ended_ = false;
+    std::deque<PacketHandle> video_packets_;
+    uint64_t sound_samples_ = 0;
     bool shown_ = false;
     int64_t frames_read_ = 0;
     ScaleHandle scale_;
