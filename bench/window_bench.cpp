@@ -1,7 +1,7 @@
 // Measures the window front end on the game's main window: the CPU it uses while it shows a
-// still scene and while twenty animated pictures play, how long a picture change takes to
-// reach the screen, and what one full redraw costs. `demo SECONDS` only shows the demo scene (for
-// screenshots).
+// still scene, while twenty animated pictures play and while a movie plays over the scene, how
+// long a picture change takes to reach the screen, and what one full redraw costs.
+// `demo SECONDS` only shows the demo scene (for screenshots).
 //
 //   morvane-window-bench [SECONDS]      measurements, each run SECONDS long (default 10)
 //   morvane-window-bench demo SECONDS   the demo scene with a message box over it
@@ -16,8 +16,13 @@
 #include <vector>
 
 #include "demo_scene.h"
+#include "media/ffmpeg/ffmpeg_movie_engine.h"
+#include "media/ffmpeg/movie_audio.h"
+#include "media/ffmpeg_test_movie.h"
+#include "platform/game_paths.h"
 #include "platform/sdl/memory_picture.h"
 #include "platform/sdl/windowed_desktop.h"
+#include "support/temp_folder.h"
 
 namespace morvane::bench {
 namespace {
@@ -60,6 +65,51 @@ void MeasureCpu(int animated, double seconds) {
         animated, share * 100, seconds,
         static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), frames,
         runtime.window.Renderer().Pictures().Count());
+}
+
+// A movie the size of the scene view, 15 frames a second with sound, played over the scene
+// again and again.
+void MeasureMovie(double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 0);
+    testing::TempFolder folder;
+    testing::TestMovie spec;
+    spec.width = Main::kSceneWidth;
+    spec.height = Main::kSceneHeight;
+    spec.frames = 30;
+    spec.frames_per_second = 15;
+    testing::WriteTestMovie(folder.Path() / "movie.avi", spec);
+    const GamePaths paths(folder.Path());
+    ffmpeg::MovieAudio audio;
+    FfmpegMovieEngine engine(runtime.loop, paths, &audio);
+    runtime.desktop.SetMovieEngine(&engine);
+    MovieControl& movie = scene.main.MovieWindow;
+    movie.SetFileName(paths.GameFolder() + "movie.avi");
+    movie.SetVisible(true);
+    int frames = 0;
+    movie.OnModeChangeEx = [&movie](int mode) {
+        if (mode == MovieControl::kModeStopped) {
+            movie.SetCommand("play");
+        }
+    };
+    scene.Show();
+    runtime.window.Refresh();
+    PicturePtr last = movie.Picture();
+    const auto draws = runtime.window.CanvasDraws();
+    runtime.window.OnPresented = [&] {
+        if (movie.Picture() != last) {
+            last = movie.Picture();
+            ++frames;
+        }
+    };
+    movie.SetCommand("play");
+    const double share = CpuShare(runtime, seconds);
+    std::printf(
+        "cpu movie %dx%d MJPEG at %d fps with sound: %5.2f %% of a core over %.0f s  (%d movie "
+        "frames shown, %llu redraws, sound device %s)\n",
+        spec.width, spec.height, spec.frames_per_second, share * 100, seconds, frames,
+        static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws),
+        audio.Available() ? "open" : "missing");
 }
 
 void MeasureLatency(int changes) {
@@ -167,6 +217,7 @@ int main(int argc, char** argv) {
         }
         MeasureCpu(0, seconds);
         MeasureCpu(20, seconds);
+        MeasureMovie(seconds);
         MeasureLatency(100);
         MeasureRedraw(200);
     } catch (const std::exception& error) {
