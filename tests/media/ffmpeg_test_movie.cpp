@@ -51,6 +51,14 @@ struct Track {
         Check(avcodec_send_frame(encoder, frame), "frame");
         AVPacket* packet = av_packet_alloc();
         while (avcodec_receive_packet(encoder, packet) == 0) {
+            // MP3 starts with padding that would give its first packets times before zero;
+            // counted from zero, the muxer does not shift the pictures to make room.
+            if (packet->pts != AV_NOPTS_VALUE) {
+                packet->pts += encoder->initial_padding;
+            }
+            if (packet->dts != AV_NOPTS_VALUE) {
+                packet->dts += encoder->initial_padding;
+            }
             av_packet_rescale_ts(packet, encoder->time_base, stream->time_base);
             packet->stream_index = stream->index;
             Check(av_interleaved_write_frame(&file, packet), "packet");
@@ -58,6 +66,78 @@ struct Track {
         av_packet_free(&packet);
     }
 };
+
+AVCodecID VideoCodec(TestMovie::Video video) {
+    switch (video) {
+        case TestMovie::Video::kRaw:
+            return AV_CODEC_ID_RAWVIDEO;
+        case TestMovie::Video::kCinepak:
+            return AV_CODEC_ID_CINEPAK;
+        case TestMovie::Video::kMsVideo1:
+            return AV_CODEC_ID_MSVIDEO1;
+        default:
+            return AV_CODEC_ID_MJPEG;
+    }
+}
+
+AVPixelFormat PixelFormat(TestMovie::Video video) {
+    switch (video) {
+        case TestMovie::Video::kRaw:
+            return AV_PIX_FMT_BGR24;
+        case TestMovie::Video::kCinepak:
+            return AV_PIX_FMT_RGB24;
+        case TestMovie::Video::kMsVideo1:
+            return AV_PIX_FMT_RGB555LE;
+        default:
+            return AV_PIX_FMT_YUVJ420P;
+    }
+}
+
+AVCodecID SoundCodec(TestMovie::Sound sound) {
+    switch (sound) {
+        case TestMovie::Sound::kMsAdpcm:
+            return AV_CODEC_ID_ADPCM_MS;
+        case TestMovie::Sound::kImaAdpcm:
+            return AV_CODEC_ID_ADPCM_IMA_WAV;
+        case TestMovie::Sound::kMp3:
+            return AV_CODEC_ID_MP3;
+        default:
+            return AV_CODEC_ID_PCM_S16LE;
+    }
+}
+
+// Fills a picture of any of the test formats with one grey level.
+void FillGrey(AVFrame& frame, uint8_t grey) {
+    for (int y = 0; y < frame.height; ++y) {
+        uint8_t* row = frame.data[0] + static_cast<std::ptrdiff_t>(y) * frame.linesize[0];
+        switch (static_cast<AVPixelFormat>(frame.format)) {
+            case AV_PIX_FMT_RGB555LE: {
+                const auto level = static_cast<uint16_t>(grey >> 3);
+                const auto pixel = static_cast<uint16_t>(level << 10 | level << 5 | level);
+                for (int x = 0; x < frame.width; ++x) {
+                    row[2 * x] = static_cast<uint8_t>(pixel);
+                    row[2 * x + 1] = static_cast<uint8_t>(pixel >> 8);
+                }
+                break;
+            }
+            case AV_PIX_FMT_YUVJ420P:
+                std::memset(row, grey, static_cast<std::size_t>(frame.width));
+                break;
+            default:  // three bytes a pixel
+                std::memset(row, grey, static_cast<std::size_t>(frame.width) * 3);
+                break;
+        }
+    }
+    if (frame.format == AV_PIX_FMT_YUVJ420P) {
+        for (const int plane : {1, 2}) {
+            for (int y = 0; y < frame.height / 2; ++y) {
+                std::memset(
+                    frame.data[plane] + static_cast<std::ptrdiff_t>(y) * frame.linesize[plane], 128,
+                    static_cast<std::size_t>(frame.width / 2));
+            }
+        }
+    }
+}
 
 }  // namespace
 
@@ -72,20 +152,22 @@ void WriteTestMovie(const std::filesystem::path& file, const TestMovie& movie) {
         });
     Track video;
     Track sound;
-    const bool raw = movie.video == TestMovie::Video::kRaw;
-    if (movie.video != TestMovie::Video::kNone) {
-        video.Open(*out, raw ? AV_CODEC_ID_RAWVIDEO : AV_CODEC_ID_MJPEG, [&](AVCodecContext& c) {
+    using Video = TestMovie::Video;
+    if (movie.video != Video::kNone) {
+        video.Open(*out, VideoCodec(movie.video), [&](AVCodecContext& c) {
             c.width = movie.width;
             c.height = movie.height;
             c.time_base = {1, movie.frames_per_second};
             c.framerate = {movie.frames_per_second, 1};
-            c.pix_fmt = raw ? AV_PIX_FMT_BGR24 : AV_PIX_FMT_YUVJ420P;
+            c.pix_fmt = PixelFormat(movie.video);
         });
     }
-    if (movie.sound) {
-        sound.Open(*out, AV_CODEC_ID_PCM_S16LE, [](AVCodecContext& c) {
+    if (movie.sound != TestMovie::Sound::kNone) {
+        sound.Open(*out, SoundCodec(movie.sound), [&](AVCodecContext& c) {
             c.sample_rate = kSoundRate;
-            c.sample_fmt = AV_SAMPLE_FMT_S16;
+            // One channel lies the same in memory planar or not.
+            c.sample_fmt =
+                movie.sound == TestMovie::Sound::kMp3 ? AV_SAMPLE_FMT_S16P : AV_SAMPLE_FMT_S16;
             av_channel_layout_default(&c.ch_layout, 1);
             c.time_base = {1, kSoundRate};
         });
@@ -95,6 +177,7 @@ void WriteTestMovie(const std::filesystem::path& file, const TestMovie& movie) {
 
     AVFrame* frame = av_frame_alloc();
     const int samples_per_frame = kSoundRate / movie.frames_per_second;
+    int64_t sound_written = 0;
     for (int k = 0; k < movie.frames; ++k) {
         if (video.encoder != nullptr) {
             av_frame_unref(frame);
@@ -102,36 +185,31 @@ void WriteTestMovie(const std::filesystem::path& file, const TestMovie& movie) {
             frame->width = movie.width;
             frame->height = movie.height;
             Check(av_frame_get_buffer(frame, 0), "picture");
-            const uint8_t grey = GreyOfFrame(k);
-            for (int y = 0; y < movie.height; ++y) {
-                std::memset(frame->data[0] + static_cast<std::ptrdiff_t>(y) * frame->linesize[0],
-                            grey, static_cast<std::size_t>(raw ? movie.width * 3 : movie.width));
-            }
-            if (!raw) {
-                for (const int plane : {1, 2}) {
-                    for (int y = 0; y < movie.height / 2; ++y) {
-                        std::memset(frame->data[plane] +
-                                        static_cast<std::ptrdiff_t>(y) * frame->linesize[plane],
-                                    128, static_cast<std::size_t>(movie.width / 2));
-                    }
-                }
-            }
+            FillGrey(*frame, GreyOfFrame(k));
             frame->pts = k;
             video.Write(*out, frame);
         }
-        if (sound.encoder != nullptr) {
+        // Sound in the encoder's own frame size (fixed for ADPCM and MP3), up to the end of
+        // this picture's time; the last frame of a fixed size may run a little past it.
+        const int chunk = sound.encoder != nullptr && sound.encoder->frame_size > 0
+                              ? sound.encoder->frame_size
+                              : samples_per_frame;
+        while (sound.encoder != nullptr &&
+               sound_written < static_cast<int64_t>(k + 1) * samples_per_frame) {
             av_frame_unref(frame);
-            frame->format = AV_SAMPLE_FMT_S16;
-            frame->nb_samples = samples_per_frame;
+            frame->format = sound.encoder->sample_fmt;
+            frame->nb_samples = chunk;
             frame->sample_rate = kSoundRate;
             av_channel_layout_default(&frame->ch_layout, 1);
             Check(av_frame_get_buffer(frame, 0), "sound");
             auto* samples = reinterpret_cast<int16_t*>(frame->data[0]);
-            for (int i = 0; i < samples_per_frame; ++i) {
-                samples[i] = static_cast<int16_t>((i / 25) % 2 == 0 ? 4000 : -4000);
+            for (int i = 0; i < chunk; ++i) {
+                samples[i] =
+                    static_cast<int16_t>(((sound_written + i) / 25) % 2 == 0 ? 4000 : -4000);
             }
-            frame->pts = static_cast<int64_t>(k) * samples_per_frame;
+            frame->pts = sound_written;
             sound.Write(*out, frame);
+            sound_written += chunk;
         }
     }
     av_frame_free(&frame);

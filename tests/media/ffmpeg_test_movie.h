@@ -7,11 +7,13 @@ namespace morvane::testing {
 
 // A small AVI written with FFmpeg's own encoders, so the tests need no movie files. Frame k
 // is one grey level, GreyOfFrame(k); the sound is a steady tone of 22050 Hz mono samples.
+// Cinepak needs sizes that are multiples of 4.
 struct TestMovie {
-    enum class Video { kNone, kMjpeg, kRaw };
+    enum class Video { kNone, kMjpeg, kRaw, kCinepak, kMsVideo1 };
+    enum class Sound { kNone, kPcm, kMsAdpcm, kImaAdpcm, kMp3 };
 
     Video video = Video::kMjpeg;
-    bool sound = true;
+    Sound sound = Sound::kPcm;
     int width = 64;
     int height = 48;
     int frames = 10;
