@@ -91,7 +91,7 @@ DemoScene::DemoScene(Desktop& desktop, int animated) : forms(desktop), main(form
     }
     main.ConvBox.SetVisible(true);
     main.ConvText(1).SetVisible(true);
-    main.ConvText(1).SetCaption("Caf\xe9 cr\xe8me, s'il vous pla\xeet \x96 the door is locked.");
+    main.ConvText(1).SetCaption("Caf\xe9 cr\xe8me \x96 it\x92s locked.");
     main.LargeScore.SetVisible(true);
     main.CurrScore_Large.SetCaption("120");
     main.MaxScore_Large.SetCaption("500");
