@@ -19,7 +19,7 @@ void ScriptOutput::Log(std::string_view text) {
 
 void ScriptOutput::Media(std::string_view line) {
     if (trace_media_) {
-        Line("media: ", line);
+        Line("", line);
     }
 }
 

@@ -17,7 +17,8 @@ class ScriptOutput {
 
     // "log: TEXT": a line appended to the notify window; TEXT in the game's Windows-1252 bytes.
     void Log(std::string_view text);
-    // "media: LINE" when media tracing is on: "sound 3 door.wav loop=0 pan=0 vol=0", ...
+    // A media trace line, written by the media layer as a whole ("media: sound 3 door.wav
+    // loop=False pan=0 vol=0"), printed only when media tracing is on.
     void Media(std::string_view line);
     // "FAIL LINE: MESSAGE": an expectation on script line LINE did not hold.
     void Fail(int line, std::string_view message);

@@ -3,6 +3,8 @@
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
+#include "media/ffmpeg/ffmpeg_movie_engine.h"
+#include "media/ffmpeg/movie_audio.h"
 #include "media/headless_movie_engine.h"
 #include "media/headless_music_device.h"
 #include "media/headless_sound_device.h"
@@ -32,7 +34,7 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       forms_(desktop_),
       queries_(state_, desktop_),
       database_ui_(desktop_, kApplicationTitle),
-      movie_engine_(std::make_unique<HeadlessMovieEngine>(loop_, state_.Paths)),
+      movie_engine_(MakeMovieEngine()),
       movie_screen_(forms_.Main.MovieWindow),
       main_view_(forms_, movie_screen_),
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
@@ -58,6 +60,16 @@ std::unique_ptr<Clock> Player::MakeClock() {
     }
     // Real time, sleeping in the window so that input wakes the player at once.
     return std::make_unique<SystemClock>(window_->Blocker());
+}
+
+std::unique_ptr<MovieEngine> Player::MakeMovieEngine() {
+    if (!window_) {
+        return std::make_unique<HeadlessMovieEngine>(loop_, state_.Paths);
+    }
+    // In a window movies are decoded and heard; without an audio device they play silent.
+    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>();
+    return std::make_unique<FfmpegMovieEngine>(
+        loop_, state_.Paths, movie_audio_->Available() ? movie_audio_.get() : nullptr);
 }
 
 Player::MediaDevices Player::MakeMediaDevices() {

@@ -32,6 +32,10 @@ namespace morvane {
 
 class SdlAudio;
 
+namespace ffmpeg {
+class MovieAudio;
+}  // namespace ffmpeg
+
 namespace sdl {
 class GameWindow;
 class CanvasMessageBox;
@@ -103,6 +107,7 @@ class Player {
 
     std::unique_ptr<Clock> MakeClock();
     MediaDevices MakeMediaDevices();
+    std::unique_ptr<MovieEngine> MakeMovieEngine();
     MessageBoxService& ChooseMessageBox();
 
     PlayerOptions options_;
@@ -126,6 +131,7 @@ class Player {
     PlayerQueries queries_;
     PlayerDatabaseUi database_ui_;
     // The engine plays the game on the main window; scene movies play in its movie control.
+    std::unique_ptr<ffmpeg::MovieAudio> movie_audio_;
     std::unique_ptr<MovieEngine> movie_engine_;
     MovieControlScreen movie_screen_;
     FormsMainView main_view_;

@@ -45,7 +45,9 @@ void Control::Changed() const {
 std::string Control::QualifiedName() const {
     std::string name = parent_ == nullptr ? name_ : window_->Name() + "." + name_;
     if (index_ != 0) {
-        name += "(" + std::to_string(index_) + ")";
+        name += '(';
+        name += std::to_string(index_);
+        name += ')';
     }
     return name;
 }

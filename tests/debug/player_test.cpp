@@ -154,7 +154,7 @@ TEST_F(PlayerTest, MediaTraceOnlyWhenAsked) {
     Player traced(options_, out_);
     const auto sink = traced.MediaTraceSink();
     ASSERT_TRUE(sink);
-    sink("midi theme.mid vol=0");
+    sink("media: midi theme.mid vol=0");
     EXPECT_EQ(out_.str(), "media: midi theme.mid vol=0\n");
 }
 

@@ -326,10 +326,10 @@ TEST(ScriptRuns, TheSameScriptGivesTheSameOutput) {
 TEST(ScriptOutputLines, MediaLinesOnlyWhenTraced) {
     std::ostringstream traced_out;
     ScriptOutput traced(traced_out, true);
-    traced.Media("sound 3 door.wav loop=0 pan=0 vol=0");
+    traced.Media("media: sound 3 door.wav loop=False pan=0 vol=0");
     traced.Log("Caf\xE9\r\nopen");
     EXPECT_EQ(traced_out.str(),
-              "media: sound 3 door.wav loop=0 pan=0 vol=0\nlog: Caf\xC3\xA9\\r\\nopen\n");
+              "media: sound 3 door.wav loop=False pan=0 vol=0\nlog: Caf\xC3\xA9\\r\\nopen\n");
 
     std::ostringstream quiet_out;
     ScriptOutput quiet(quiet_out, false);
