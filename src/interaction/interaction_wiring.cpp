@@ -23,8 +23,8 @@ void AttachMainWindow(InteractionContext& ctx) {
     }
     for (Control* caption : std::initializer_list<Control*>{
              &main.Label1, &main.Label2, &main.Label3, &main.Label5, &main.LargeScore,
-             &main.SmallScore, &main.CurrScore_Large, &main.CurrScore_Small,
-             &main.MaxScore_Large, &main.MaxScore_Small, &main.Command1}) {
+             &main.SmallScore, &main.CurrScore_Large, &main.CurrScore_Small, &main.MaxScore_Large,
+             &main.MaxScore_Small, &main.Command1}) {
         caption->OnMouseMove = [&ctx](const MouseArgs&) { Caption_MouseMove(ctx); };
     }
     main.Animation.ForEach([&ctx](AnimatedPicture& picture, int k) {

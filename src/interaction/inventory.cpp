@@ -117,9 +117,9 @@ void AddInventoryItem(InteractionContext& ctx, Integer item, bool replace, Integ
     ctx.Win.Main.invitem(target);
     // The message names the item in hand when there is one (a combination or an examine), else
     // the item replaced.
-    const Integer replaced =
-        s.ItemInHand >= 1 && s.ItemInHand <= kInventorySlots ? s.SlotItem(s.ItemInHand)
-                                                              : s.SlotItem(target);
+    const Integer replaced = s.ItemInHand >= 1 && s.ItemInHand <= kInventorySlots
+                                 ? s.SlotItem(s.ItemInHand)
+                                 : s.SlotItem(target);
     if (!replace) {
         s.InventoryCount = target;
     }

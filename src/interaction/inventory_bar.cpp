@@ -35,7 +35,8 @@ void ShowCloseup(InteractionContext& ctx, const InventorySlot& item) {
     values.Volume = item.ExamineVolume;
     values.Pan = item.ExaminePan;
     ctx.Win.Closeup.ClsCapt.SetCaption(values.Caption);
-    WaitFor(e, [&values] { return values.Ready; }, kPictureLoadBoundMs);
+    WaitFor(
+        e, [&values] { return values.Ready; }, kPictureLoadBoundMs);
     ctx.Win.Closeup.ShowModal();
 }
 

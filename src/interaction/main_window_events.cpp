@@ -34,9 +34,10 @@ void Main_Load(InteractionContext& ctx) {
                         main.Picture1.Top() + Main::kSceneTop);
     }
     AssignPointerImage(ctx, kPointerNormal);
-    main.MsgStatus.Move(
-        main.Picture1.Left() + main.ScnImg.Left() + (main.ScnImg.Width() - main.MsgStatus.Width()) / 2,
-        main.Picture1.Top() + main.ScnImg.Top() + (main.ScnImg.Height() - main.MsgStatus.Height()) / 2);
+    main.MsgStatus.Move(main.Picture1.Left() + main.ScnImg.Left() +
+                            (main.ScnImg.Width() - main.MsgStatus.Width()) / 2,
+                        main.Picture1.Top() + main.ScnImg.Top() +
+                            (main.ScnImg.Height() - main.MsgStatus.Height()) / 2);
     main.ConvBox.SetLeft(343);
     main.Animation.ForEach([](AnimatedPicture& picture, int) { picture.ZOrder(); });
     main.ConvBox.ZOrder();

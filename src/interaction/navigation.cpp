@@ -65,8 +65,7 @@ void Directionl_Click(InteractionContext& ctx, int Index) {
         return;
     }
     LogIfOn(ctx.Engine,
-            std::string("Link (") + kDirection[static_cast<std::size_t>(Index - 1)] +
-                ") clicked.");
+            std::string("Link (") + kDirection[static_cast<std::size_t>(Index - 1)] + ") clicked.");
     s.SceneLoading = true;
     AssignPointerImage(ctx, kPointerWait);
     LoadScene(ctx.Engine, target);

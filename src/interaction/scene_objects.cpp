@@ -322,8 +322,8 @@ void Animation_MouseMove(InteractionContext& ctx, int Index) {
             }
             return;
         case kReactor:
-            ShowPointerImage(ctx, o.P(26) == 1 && s.ReactorUsed(Index) ? kPointerNormal
-                                                                        : kPointerReactor);
+            ShowPointerImage(
+                ctx, o.P(26) == 1 && s.ReactorUsed(Index) ? kPointerNormal : kPointerReactor);
             return;
         default:
             if (o.Kind > kLastKnownKind) {
