@@ -8,28 +8,6 @@
 
 namespace morvane::bench {
 
-PlayingObject::PlayingObject(Control& parent, std::string name, int index, EventLoop& loop)
-    : Control(parent, ControlKind::kAnimatedPicture, std::move(name), index), timer_(loop) {
-    timer_.SetEnabled(false);
-    timer_.OnTimer = [this] {
-        const PicturePtr& picture = Picture();
-        if (!picture || picture->FrameCount() <= 1) {
-            return;
-        }
-        frame_ = (frame_ + 1) % picture->FrameCount();
-        ++frames_shown_;
-        timer_.SetInterval(picture->FrameDelayMs(frame_));
-        Changed();
-    };
-}
-
-void PlayingObject::Start() {
-    if (Picture()) {
-        timer_.SetInterval(Picture()->FrameDelayMs(frame_));
-        timer_.SetEnabled(true);
-    }
-}
-
 PicturePtr MakeScenePicture(int width, int height) {
     std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
@@ -97,34 +75,36 @@ PicturePtr MakePointerPicture() {
         HotSpot{0, 0}, "pointer.cur");
 }
 
-DemoScene::DemoScene(Desktop& desktop, int animated) : Window(desktop, "Main") {
-    Move(0, 0, 800, 600);
-    ScnImg.Move(48, 56, 700, 475);
-    ScnImg.SetPicture(MakeScenePicture(700, 475));
+DemoScene::DemoScene(Desktop& desktop, int animated) : forms(desktop), main(forms.Main) {
+    main.ScnImg.SetPicture(MakeScenePicture(Main::kSceneWidth, Main::kSceneHeight));
     const uint32_t colours[] = {0xFFC03030u, 0xFF30A040u, 0xFF3060C0u, 0xFFC0A020u, 0xFF9040B0u};
     for (int i = 1; i <= animated; ++i) {
-        auto object = std::make_unique<PlayingObject>(ScnImg, "Animation", i, desktop.Loop());
-        object->Move(20 + ((i - 1) % 10) * 66, 40 + ((i - 1) / 10) * 90, 48, 48);
+        AnimatedPicture& object = main.Animation(i);
         // Frame rates as GIFs have them: 60 to 140 ms a frame.
-        object->SetPicture(
+        object.SetPictureFile(
             MakeSpinnerPicture(48, 12, 60 + 20 * ((i - 1) % 5), colours[(i - 1) % 5]));
-        Animation.push_back(std::move(object));
+        object.Move(20 + ((i - 1) % 10) * 66, 40 + ((i - 1) / 10) * 90, object.Width(),
+                    object.Height());
+        object.SetVisible(true);
+        object.OnStep = [this] { ++frames_shown_; };
+        Animation.push_back(&object);
     }
-    ConvText.Move(20, 400, 660, 40);
-    ConvText.SetCaption("Caf\xe9 cr\xe8me, s'il vous pla\xeet \x96 the cellar door is locked.");
-    MainMenuButtn.Move(48, 545, 120, 32);
-    MainMenuButtn.SetCaption("Main menu");
-    Text1.Move(190, 550, 200, 22);
-    Text1.SetText("Saved game 1");
-    Text1.SetSelStart(12);
-    List1.Move(410, 536, 200, 4 * ListBox::kRowHeight);
-    for (const char* item : {"Cellar.sav", "Garden.sav", "Library.sav", "Tower.sav", "Vault.sav"}) {
-        List1.AddItem(item);
+    main.ConvBox.SetVisible(true);
+    main.ConvText(1).SetVisible(true);
+    main.ConvText(1).SetCaption("Caf\xe9 cr\xe8me \x96 it\x92s locked.");
+    main.LargeScore.SetVisible(true);
+    main.CurrScore_Large.SetCaption("120");
+    main.MaxScore_Large.SetCaption("500");
+    for (int slot = 1; slot <= 3; ++slot) {
+        main.invitem(slot).SetPicture(MakeSpinnerPicture(40, 1, 100, colours[slot]));
+        main.invitem(slot).SetVisible(true);
     }
-    List1.SetListIndex(1);
-    Status.Move(48, 20, 700, 24);
-    Status.SetCaption("Score: 120 of 500");
-    SetFocus(&Text1);
+}
+
+void DemoScene::StartAll() {
+    for (AnimatedPicture* object : Animation) {
+        object->Start();
+    }
 }
 
 }  // namespace morvane::bench

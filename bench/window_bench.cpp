@@ -1,6 +1,7 @@
-// Measures the window front end: the CPU a window uses while it shows a still scene and while
-// twenty objects animate, how long a picture change takes to reach the screen, and what one
-// full redraw costs. `demo SECONDS` only shows the demo scene (for screenshots).
+// Measures the window front end on the game's main window: the CPU it uses while it shows a
+// still scene, while twenty animated pictures play and while a movie plays over the scene, how
+// long a picture change takes to reach the screen, and what one full redraw costs.
+// `demo SECONDS` only shows the demo scene (for screenshots).
 //
 //   morvane-window-bench [SECONDS]      measurements, each run SECONDS long (default 10)
 //   morvane-window-bench demo SECONDS   the demo scene with a message box over it
@@ -15,8 +16,13 @@
 #include <vector>
 
 #include "demo_scene.h"
+#include "media/ffmpeg/ffmpeg_movie_engine.h"
+#include "media/ffmpeg/movie_audio.h"
+#include "media/ffmpeg_test_movie.h"
+#include "platform/game_paths.h"
 #include "platform/sdl/memory_picture.h"
 #include "platform/sdl/windowed_desktop.h"
+#include "support/temp_folder.h"
 
 namespace morvane::bench {
 namespace {
@@ -49,15 +55,10 @@ void MeasureCpu(int animated, double seconds) {
     DemoScene scene(runtime.desktop, animated);
     scene.Show();
     runtime.window.Refresh();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
+    scene.StartAll();
     const auto draws = runtime.window.CanvasDraws();
     const double share = CpuShare(runtime, seconds);
-    int frames = 0;
-    for (const auto& object : scene.Animation) {
-        frames += object->FramesShown();
-    }
+    const int frames = scene.FramesShown();
     std::printf(
         "cpu %2d animated objects: %5.2f %% of a core over %.0f s  (%llu redraws, "
         "%d object frames, %zu textures)\n",
@@ -66,15 +67,61 @@ void MeasureCpu(int animated, double seconds) {
         runtime.window.Renderer().Pictures().Count());
 }
 
+// A movie the size of the scene view, 15 frames a second with sound, played over the scene
+// again and again.
+void MeasureMovie(double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 0);
+    testing::TempFolder folder;
+    testing::TestMovie spec;
+    spec.width = Main::kSceneWidth;
+    spec.height = Main::kSceneHeight;
+    spec.frames = 30;
+    spec.frames_per_second = 15;
+    testing::WriteTestMovie(folder.Path() / "movie.avi", spec);
+    const GamePaths paths(folder.Path());
+    ffmpeg::MovieAudio audio;
+    FfmpegMovieEngine engine(runtime.loop, paths, &audio);
+    runtime.desktop.SetMovieEngine(&engine);
+    MovieControl& movie = scene.main.MovieWindow;
+    movie.SetFileName(paths.GameFolder() + "movie.avi");
+    movie.SetVisible(true);
+    int frames = 0;
+    movie.OnModeChangeEx = [&movie](int mode) {
+        if (mode == MovieControl::kModeStopped) {
+            movie.SetCommand("play");
+        }
+    };
+    scene.Show();
+    runtime.window.Refresh();
+    PicturePtr last = movie.Picture();
+    const auto draws = runtime.window.CanvasDraws();
+    runtime.window.OnPresented = [&] {
+        if (movie.Picture() != last) {
+            last = movie.Picture();
+            ++frames;
+        }
+    };
+    movie.SetCommand("play");
+    const double share = CpuShare(runtime, seconds);
+    std::printf(
+        "cpu movie %dx%d MJPEG at %d fps with sound: %5.2f %% of a core over %.0f s  (%d movie "
+        "frames shown, %llu redraws, sound device %s)\n",
+        spec.width, spec.height, spec.frames_per_second, share * 100, seconds, frames,
+        static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws),
+        audio.Available() ? "open" : "missing");
+}
+
 void MeasureLatency(int changes) {
     sdl::WindowedDesktop runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
-    const PicturePtr pictures[] = {MakeSpinnerPicture(48, 1, 100, 0xFFFF8000u),
-                                   MakeSpinnerPicture(48, 1, 100, 0xFF00C0FFu)};
+    scene.StartAll();
+    // An item picked up: its inventory slot changes picture while the objects animate.
+    PictureBox& slot = scene.main.invitem(5);
+    slot.SetVisible(true);
+    const PicturePtr pictures[] = {MakeSpinnerPicture(40, 1, 100, 0xFFFF8000u),
+                                   MakeSpinnerPicture(40, 1, 100, 0xFF00C0FFu)};
     std::vector<double> latencies;
     Clock::time_point changed_at{};
     bool waiting = false;
@@ -92,7 +139,7 @@ void MeasureLatency(int changes) {
             runtime.loop.Quit();
             return;
         }
-        scene.Animation.front()->SetPicture(pictures[count++ % 2]);
+        slot.SetPicture(pictures[count++ % 2]);
         changed_at = Clock::now();
         waiting = true;
     };
@@ -121,7 +168,7 @@ void MeasureRedraw(int rounds) {
             if (whole) {
                 runtime.window.Renderer().Invalidate();
             }
-            scene.Status.SetLeft(48 + i % 2);
+            scene.main.ConvText(1).SetLeft(78 + i % 2);
             runtime.window.Refresh();
         }
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -135,9 +182,7 @@ void Demo(double seconds) {
     sdl::WindowedDesktop runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
-    for (auto& object : scene.Animation) {
-        object->Start();
-    }
+    scene.StartAll();
     runtime.desktop.Pointer().AssignPicture(MakePointerPicture());
     Timer ask(runtime.loop);
     ask.OnTimer = [&] {
@@ -172,6 +217,7 @@ int main(int argc, char** argv) {
         }
         MeasureCpu(0, seconds);
         MeasureCpu(20, seconds);
+        MeasureMovie(seconds);
         MeasureLatency(100);
         MeasureRedraw(200);
     } catch (const std::exception& error) {

@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVANE_TESTS=OFF
 cmake --build build -j "$(nproc)"
-game="${1:-build/games/start}"
+game="${1:-build/games/demo}"
 shift || true
 exec build/morvane-player "$game" "$@"

@@ -27,6 +27,8 @@ void MovieControl::SetFileName(std::string file_name) {
     auto playback = engine->Open(file_name);
     playback->SetVolume(volume_);
     playback->SetEndHandler([this] { ChangeMode(kModeStopped); });
+    // The frame becomes the control's picture, so the window draws it like any picture.
+    playback->SetFrameHandler([this](PicturePtr frame) { SetPicture(std::move(frame)); });
     Move(Left(), Top(), playback->Width(), playback->Height());
     playback_ = std::move(playback);
     file_name_ = std::move(file_name);
@@ -76,6 +78,9 @@ void MovieControl::SetVolume(int volume) {
 
 void MovieControl::Close() {
     playback_.reset();
+    if (Picture()) {
+        SetPicture(nullptr);
+    }
     file_name_.clear();
     mode_ = kModeNotReady;
 }

@@ -23,6 +23,9 @@ namespace morvane {
 // control on "stopped" is not called again. Events still queued when the control goes away
 // are dropped.
 //
+// The frame the movie shows is the control's `Picture()`, drawn like any picture; closing
+// empties it.
+//
 // Opening sizes the control to the movie, as the window control does; `MovieWidth` and
 // `MovieHeight` keep the movie's own size when the caller resizes the control afterwards.
 class MovieControl : public Control {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/picture.h"
 
 namespace morvane {
 
@@ -29,6 +30,12 @@ class MoviePlayback {
 
     // Called from the event loop when playing reaches the end (the playback has stopped).
     virtual void SetEndHandler(std::function<void()> on_end) = 0;
+
+    // Called with the picture the movie shows, at once when there is one and again each time
+    // the movie moves on to a new frame. An engine that shows nothing never calls it.
+    virtual void SetFrameHandler(std::function<void(PicturePtr frame)> on_frame) {
+        static_cast<void>(on_frame);
+    }
 };
 
 // What opens movie files for the movie controls. The player gives the desktop one engine

@@ -1,106 +1,279 @@
-// Runs on a real X display (under xvfb-run): the window is photographed from outside with
-// ImageMagick, as a player would see it, and the photograph is kept as a test artefact.
+// Runs on a real X display (under xvfb-run): the game's main window, with a scene and an
+// animated object read from a game folder, is photographed from outside with ImageMagick, as a
+// player would see it, and the photograph is kept as a test artefact.
 
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "sdl_fixture.h"
+#include "forms/forms.h"
+#include "media/ffmpeg/ffmpeg_movie_engine.h"
+#include "media/ffmpeg/movie_audio.h"
+#include "media/ffmpeg_test_movie.h"
+#include "platform/game_paths.h"
+#include "platform/gif_writer.h"
+#include "platform/picture_service.h"
+#include "platform/sdl/windowed_desktop.h"
+#include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
 
-using testing::kBlack;
-using testing::kObjectGreen;
-using testing::kSceneBlue;
+constexpr uint32_t kSky = 0xFF2040C0u;
+constexpr uint32_t kFloor = 0xFF806030u;
+constexpr uint32_t kFirstFrame = 0xFFE02020u;
+constexpr uint32_t kSecondFrame = 0xFF20C040u;
 
-// An animated object whose playback shows its second frame.
-class PlayingPicture : public Control {
-  public:
-    explicit PlayingPicture(Control& parent)
-        : Control(parent, ControlKind::kAnimatedPicture, "Animation", 2) {}
-    int ShownFrame() const override { return 1; }
-};
+GifColor ToGif(uint32_t argb) {
+    return {static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8),
+            static_cast<uint8_t>(argb)};
+}
 
-std::filesystem::path ArtefactPath() {
+// A scene of sky over a floor, the floor starting at `floor_top`.
+GifImage SceneGif(int floor_top) {
+    GifImage gif{Main::kSceneWidth, Main::kSceneHeight, {ToGif(kSky), ToGif(kFloor)}, 0, {}, {}};
+    GifFrame frame{0, 0, gif.width, gif.height, {}, {}, 0, {}, 0, false};
+    for (int y = 0; y < gif.height; ++y) {
+        frame.indices.insert(frame.indices.end(), static_cast<std::size_t>(gif.width),
+                             static_cast<uint8_t>(y < floor_top ? 0 : 1));
+    }
+    gif.frames.push_back(std::move(frame));
+    return gif;
+}
+
+// An object of two frames, each of one colour, 100 ms apiece, looping.
+GifImage ObjectGif(int width, int height) {
+    GifImage gif{width, height, {ToGif(kFirstFrame), ToGif(kSecondFrame)}, 0, 0, {}};
+    for (const uint8_t index : {uint8_t{0}, uint8_t{1}}) {
+        gif.frames.push_back({0,
+                              0,
+                              width,
+                              height,
+                              std::vector<uint8_t>(static_cast<std::size_t>(width) * height, index),
+                              {},
+                              1,
+                              {},
+                              10,
+                              false});
+    }
+    return gif;
+}
+
+std::filesystem::path ArtefactPath(const std::string& name) {
     const char* build = std::getenv("MORVANE_BUILD_DIR");
     const std::filesystem::path folder =
         std::filesystem::path(build != nullptr ? build : ".") / "artefacts";
     std::filesystem::create_directories(folder);
-    return folder / "window-screenshot-test.png";
+    return folder / name;
 }
 
-TEST(WindowScreenshotTest, TheScreenShowsTheSceneAndAClickReachesTheObject) {
-    sdl::WindowOptions options;
-    options.width = 1600;
-    options.height = 1200;
-    sdl::WindowedDesktop runtime(options);
-    if (SDL_GetCurrentVideoDriver() == nullptr ||
-        std::string(SDL_GetCurrentVideoDriver()) != "x11") {
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+class Screenshot {
+  public:
+    explicit Screenshot(const std::filesystem::path& file) {
+        if (std::system(("import -window root '" + file.string() + "'").c_str()) != 0) {
+            return;
+        }
+        SDL_Surface* loaded = IMG_Load(file.string().c_str());
+        if (loaded != nullptr) {
+            surface_ = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+            SDL_FreeSurface(loaded);
+        }
     }
-    testing::SceneWindow main(runtime.desktop);
-    PlayingPicture object(main.ScnImg);
-    object.Move(300, 200, 40, 30);
-    object.SetPicture(testing::FramesPicture(40, 30, {testing::kObjectRed, kObjectGreen}));
+    ~Screenshot() { SDL_FreeSurface(surface_); }
+    Screenshot(const Screenshot&) = delete;
+    Screenshot& operator=(const Screenshot&) = delete;
+
+    bool Taken() const { return surface_ != nullptr; }
+    uint32_t At(int x, int y) const {
+        const auto* row = static_cast<const uint8_t*>(surface_->pixels) +
+                          static_cast<std::ptrdiff_t>(y) * surface_->pitch;
+        return reinterpret_cast<const uint32_t*>(row)[x];
+    }
+
+  private:
+    SDL_Surface* surface_ = nullptr;
+};
+
+// The grey level at the centre of a movie's frame.
+int CentreGrey(const MovieControl& movie) {
+    const PicturePtr& frame = movie.Picture();
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(frame->Width()) * frame->Height());
+    frame->CopyFrameArgb(0, pixels.data());
+    return static_cast<int>(
+        pixels[pixels.size() / 2 + static_cast<std::size_t>(frame->Width()) / 2] & 0xFF);
+}
+
+// The game's main window in a 1600 x 1200 system window, twice the canvas, on an X display,
+// with a game folder holding its scene.
+class MainWindowScreenTest : public ::testing::Test {
+  protected:
+    static constexpr int kFloorTop = 300;
+    static constexpr Point kScene{Main::kSceneLeft, Main::kSceneTop};
+
+    static sdl::WindowOptions Options() {
+        sdl::WindowOptions options;
+        options.width = 1600;
+        options.height = 1200;
+        return options;
+    }
+
+    void SetUp() override {
+        if (SDL_GetCurrentVideoDriver() == nullptr ||
+            std::string(SDL_GetCurrentVideoDriver()) != "x11") {
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        }
+        std::filesystem::create_directories(folder_.Path() / "resource" / "gfx");
+        ASSERT_TRUE(
+            WriteGif(folder_.Path() / "resource" / "gfx" / "scene.gif", SceneGif(kFloorTop)));
+        runtime_.desktop.SetPictures(&pictures_);
+        main_.Show();
+        main_.ScnImg.SetPicture(
+            pictures_.Load(paths_.GameFolder() + "resource\\gfx\\scene.gif").ValueOrRaise());
+    }
+
+    // Lets the window appear and settle, makes sure the last change is on screen, then
+    // photographs the screen into the artefacts.
+    std::unique_ptr<Screenshot> Photograph(const std::string& name) {
+        runtime_.loop.PassTime(200);
+        runtime_.window.Refresh();
+        auto shot = std::make_unique<Screenshot>(ArtefactPath(name));
+        SDL_GetWindowPosition(runtime_.window.NativeWindow(), &window_x_, &window_y_);
+        return shot;
+    }
+
+    // The screen pixel that shows a canvas point.
+    uint32_t ScreenAt(const Screenshot& shot, Point canvas) const {
+        const Point p = runtime_.window.Layout().CanvasToWindow(canvas);
+        return shot.At(window_x_ + p.x, window_y_ + p.y);
+    }
+
+    void Click(Point window_point) {
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = SDL_BUTTON_LEFT;
+            event.button.x = window_point.x;
+            event.button.y = window_point.y;
+            SDL_PushEvent(&event);
+        }
+        runtime_.window.PollEvents();
+        runtime_.loop.PumpEvents();
+    }
+
+    sdl::WindowedDesktop runtime_{Options()};
+    testing::TempFolder folder_;
+    GamePaths paths_{folder_.Path()};
+    PictureService pictures_{paths_};
+    Forms forms_{runtime_.desktop};
+    Main& main_ = forms_.Main;
+    int window_x_ = 0;
+    int window_y_ = 0;
+};
+
+TEST_F(MainWindowScreenTest, TheSceneAndAnAnimatedObjectShowAndAClickReachesTheObject) {
+    ASSERT_TRUE(WriteGif(folder_.Path() / "resource" / "gfx" / "lamp.gif", ObjectGif(40, 30)));
+    AnimatedPicture& object = main_.Animation(3);
+    object.Load(paths_.GameFolder() + "resource\\gfx\\lamp.gif");
+    bool read = false;
+    object.OnReadFinished = [&read] { read = true; };
+    ASSERT_TRUE(runtime_.loop.WaitUntil([&read] { return read; }, 2000));
+    ASSERT_FALSE(object.LoadError().has_value());
+    object.Move(300, 200, object.Width(), object.Height());
+    object.SetVisible(true);
     int clicks = 0;
     object.OnClick = [&clicks] { ++clicks; };
-    main.Show();
 
-    // Let the window appear, then show the frame.
-    for (int i = 0; i < 10; ++i) {
-        runtime.window.Block(20);
-    }
-    runtime.window.Refresh();
-    const auto path = ArtefactPath();
-    ASSERT_EQ(std::system(("import -window root '" + path.string() + "'").c_str()), 0);
-    SDL_Surface* loaded = IMG_Load(path.string().c_str());
-    ASSERT_NE(loaded, nullptr) << IMG_GetError();
-    SDL_Surface* shot = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
-    ASSERT_NE(shot, nullptr);
+    // The object plays on the loop's timers until its second frame is up, and stays there.
+    object.Start();
+    ASSERT_TRUE(runtime_.loop.WaitUntil([&object] { return object.ShownFrame() == 1; }, 2000));
+    object.Stop();
 
-    int window_x = 0;
-    int window_y = 0;
-    SDL_GetWindowPosition(runtime.window.NativeWindow(), &window_x, &window_y);
-    const auto layout = runtime.window.Layout();
+    const auto shot = Photograph("window-screenshot-test.png");
+    ASSERT_TRUE(shot->Taken()) << "import (ImageMagick) could not photograph the screen";
+    const auto layout = runtime_.window.Layout();
     ASSERT_EQ(layout.Destination().width, 1600);
-    const auto screen_at = [&](Point canvas) {
-        const Point p = layout.CanvasToWindow(canvas);
-        const auto* row = static_cast<const uint8_t*>(shot->pixels) +
-                          static_cast<std::ptrdiff_t>(window_y + p.y) * shot->pitch;
-        return reinterpret_cast<const uint32_t*>(row)[window_x + p.x];
-    };
-    const Point centre = runtime.desktop.ScreenBounds(object).Centre();
-    EXPECT_EQ(centre, (Point{48 + 320, 56 + 215}));
-    EXPECT_EQ(screen_at(centre), kObjectGreen);
-    EXPECT_EQ(screen_at({48 + 299, 56 + 215}), kSceneBlue);
-    EXPECT_EQ(screen_at({20, 300}), kBlack);
-    SDL_FreeSurface(shot);
+    const Point centre = runtime_.desktop.ScreenBounds(object).Centre();
+    EXPECT_EQ(centre, (Point{kScene.x + 320, kScene.y + 215}));
+    EXPECT_EQ(ScreenAt(*shot, centre), kSecondFrame);
+    EXPECT_EQ(ScreenAt(*shot, {kScene.x + 300, kScene.y + 200}), kSecondFrame);
+    EXPECT_EQ(ScreenAt(*shot, {kScene.x + 339, kScene.y + 229}), kSecondFrame);
+    // Just outside the object the scene shows, sky above the floor line and floor below it.
+    EXPECT_EQ(ScreenAt(*shot, {kScene.x + 299, kScene.y + 215}), kSky);
+    EXPECT_EQ(ScreenAt(*shot, {kScene.x + 340, kScene.y + 215}), kSky);
+    EXPECT_EQ(ScreenAt(*shot, {kScene.x + 320, kScene.y + kFloorTop}), kFloor);
+    // Outside the scene view lies the window's background, not the scene.
+    EXPECT_NE(ScreenAt(*shot, {kScene.x - 10, kScene.y + 215}), kSky);
 
+    // The canvas is drawn twice its size, so the click lands well away from where the
+    // object lies in canvas pixels.
     const Point at = layout.CanvasToWindow(centre);
-    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.x = at.x;
-        event.button.y = at.y;
-        SDL_PushEvent(&event);
-    }
-    runtime.window.PollEvents();
-    runtime.loop.PumpEvents();
+    EXPECT_EQ(at, (Point{layout.Destination().left + 2 * centre.x + 1,
+                         layout.Destination().top + 2 * centre.y + 1}));
+    Click(at);
+    EXPECT_EQ(clicks, 1);
+    // A click on the scene beside the object is not the object's.
+    Click(layout.CanvasToWindow({kScene.x + 200, kScene.y + 100}));
     EXPECT_EQ(clicks, 1);
 
     // On a real display a custom pointer becomes a colour cursor, made once for its picture.
-    const PicturePtr hand = testing::SolidPicture(16, 16, 0xFFFFFFFFu);
-    runtime.desktop.Pointer().AssignPicture(hand);
-    runtime.window.Refresh();
-    runtime.desktop.Pointer().AssignPicture(hand);
-    runtime.window.Refresh();
-    EXPECT_EQ(runtime.window.Cursors().CustomCursorsMade(), 1);
+    const PicturePtr hand = pictures_.BuiltIns().Defaults(PointerRole::kUp);
+    runtime_.desktop.Pointer().AssignPicture(hand);
+    runtime_.window.Refresh();
+    runtime_.desktop.Pointer().AssignPicture(hand);
+    runtime_.window.Refresh();
+    EXPECT_EQ(runtime_.window.Cursors().CustomCursorsMade(), 1);
+}
+
+TEST_F(MainWindowScreenTest, AMoviePlaysInTheMovieWindowOverTheScene) {
+    ffmpeg::MovieAudio audio;
+    FfmpegMovieEngine engine(runtime_.loop, paths_, &audio);
+    runtime_.desktop.SetMovieEngine(&engine);
+    testing::TestMovie spec;
+    spec.video = testing::TestMovie::Video::kRaw;
+    spec.width = 160;
+    spec.height = 120;
+    testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / "intro.avi", spec);
+    MovieControl& movie = main_.MovieWindow;
+    movie.SetFileName(paths_.GameFolder() + "resource\\mmedia\\intro.avi");
+    movie.Move(100, 80, movie.MovieWidth(), movie.MovieHeight());
+    movie.SetVisible(true);
+    bool ended = false;
+    movie.OnModeChangeEx = [&ended](int mode) { ended = mode == MovieControl::kModeStopped; };
+
+    // Stopped a little way in, the movie shows a frame past its first.
+    movie.SetCommand("play");
+    ASSERT_TRUE(runtime_.loop.WaitUntil(
+        [&movie] { return CentreGrey(movie) > testing::GreyOfFrame(2); }, 5000));
+    movie.SetCommand("stop");
+    const int grey = CentreGrey(movie);
+
+    const auto shot = Photograph("window-movie-test.png");
+    ASSERT_TRUE(shot->Taken());
+    const uint32_t shown = 0xFF000000u | static_cast<uint32_t>(grey) * 0x010101u;
+    const Rect bounds = runtime_.desktop.ScreenBounds(movie);
+    EXPECT_EQ(bounds, (Rect{kScene.x + 100, kScene.y + 80, 160, 120}));
+    EXPECT_EQ(ScreenAt(*shot, bounds.Centre()), shown);
+    EXPECT_EQ(ScreenAt(*shot, {bounds.left, bounds.top}), shown);
+    EXPECT_EQ(ScreenAt(*shot, {bounds.left + 159, bounds.top + 119}), shown);
+    EXPECT_EQ(ScreenAt(*shot, {bounds.left - 1, bounds.top}), kSky);
+    EXPECT_EQ(ScreenAt(*shot, {bounds.left + 160, bounds.top + 119}), kSky);
+
+    // Played to its end it reports "stopped" and keeps its last frame on screen.
+    ended = false;
+    movie.SetCommand("play");
+    ASSERT_TRUE(runtime_.loop.WaitUntil([&ended] { return ended; }, 5000));
+    EXPECT_EQ(CentreGrey(movie), testing::GreyOfFrame(spec.frames - 1));
+    movie.SetCommand("close");
+    runtime_.window.Refresh();
+    EXPECT_EQ(runtime_.window.ReadCanvas()[static_cast<std::size_t>(bounds.Centre().y) *
+                                               sdl::GameWindow::kCanvasWidth +
+                                           static_cast<std::size_t>(bounds.Centre().x)],
+              kSky);
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+// Every file the demo game's data names is in the built game folder, and is what its name
+// promises: a picture the player can decode, a PCM sound, a MIDI file.
+#include <fstream>
+#include <string>
+
+#include "games/demo_game_fixture.h"
+#include "media/riff_reader.h"
+#include "platform/picture_loader.h"
+
+namespace morvane::testing {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+TEST_F(DemoGameTest, HoldsEveryRecordTheStoryNeeds) {
+    ASSERT_TRUE(Game().General.has_value()) << "the general file must be one whole record";
+    EXPECT_GE(Game().Scenes.size(), 3U);
+    EXPECT_FALSE(Game().Locations.empty());
+    EXPECT_FALSE(Game().Items.empty());
+    EXPECT_FALSE(Game().Conversations.empty());
+    EXPECT_EQ(Game().General->GameTitle.Trimmed(), "Lighthouse Keeper");
+}
+
+TEST_F(DemoGameTest, EveryPictureDecodes) {
+    const GameReferences refs = CollectReferences(Game());
+    ASSERT_FALSE(refs.Pictures.empty());
+    for (const std::string& name : refs.Pictures) {
+        const auto file = Paths().Resolve("resource\\gfx\\" + name);
+        ASSERT_TRUE(file.has_value()) << name << " is missing";
+        const PictureResult picture = LoadPicture(*file);
+        ASSERT_TRUE(picture) << name << ": " << picture.detail;
+        EXPECT_GT(picture.picture->FrameCount(), 0) << name;
+    }
+}
+
+TEST_F(DemoGameTest, ButtonPicturesHaveTheirTwoLooks) {
+    const GameReferences refs = CollectReferences(Game());
+    EXPECT_EQ(refs.Buttons.size(), 8U) << "five menu buttons and three in-game buttons";
+    for (const std::string& name : refs.Buttons) {
+        const auto file = Paths().Resolve("resource\\gfx\\" + name);
+        ASSERT_TRUE(file.has_value()) << name;
+        const PictureResult picture = LoadPicture(*file);
+        ASSERT_TRUE(picture) << name;
+        EXPECT_EQ(picture.picture->FrameCount(), 2) << name;
+    }
+}
+
+TEST_F(DemoGameTest, EverySoundIsPcmOrMidi) {
+    const GameReferences refs = CollectReferences(Game());
+    ASSERT_FALSE(refs.Media.empty());
+    for (const std::string& name : refs.Media) {
+        const auto file = Paths().Resolve("resource\\mmedia\\" + name);
+        ASSERT_TRUE(file.has_value()) << name << " is missing";
+        const std::string extension = Lower(name.substr(name.size() - 3));
+        if (extension == "mid") {
+            std::ifstream in(*file, std::ios::binary);
+            std::string magic(4, '\0');
+            in.read(magic.data(), 4);
+            EXPECT_EQ(magic, "MThd") << name;
+            continue;
+        }
+        ASSERT_EQ(extension, "wav") << name << ": the demo game has no movies";
+        RiffReader riff(*file, "WAVE");
+        const auto format = riff.Find(riff.Form(), "fmt ");
+        ASSERT_TRUE(format.has_value()) << name;
+        const std::string fmt = riff.Read(*format, 16);
+        EXPECT_EQ(ReadU16(fmt, 0), 1) << name << " is not PCM";
+        EXPECT_EQ(ReadU16(fmt, 14), 16) << name << " is not 16-bit";
+        const auto data = riff.Find(riff.Form(), "data");
+        ASSERT_TRUE(data.has_value()) << name;
+        EXPECT_GT(data->size, 0U) << name;
+    }
+}
+
+TEST_F(DemoGameTest, GeneratedFolderHoldsNothingTheGameDoesNotUse) {
+    const GameReferences refs = CollectReferences(Game());
+    for (const char* folder : {"gfx", "mmedia"}) {
+        const auto& named = std::string(folder) == "gfx" ? refs.Pictures : refs.Media;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(Folder() / "resource" / folder)) {
+            EXPECT_EQ(named.count(entry.path().filename().string()), 1U)
+                << entry.path().filename() << " is generated but never used";
+        }
+    }
+}
+
+TEST_F(DemoGameTest, StaysSmall) {
+    std::uintmax_t total = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Folder())) {
+        if (entry.is_regular_file()) {
+            total += entry.file_size();
+        }
+    }
+    EXPECT_LT(total, 4U * 1024 * 1024);
+}
+
+}  // namespace
+}  // namespace morvane::testing

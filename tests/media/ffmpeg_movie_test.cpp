@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/runtime_error.h"
+#include "media/ffmpeg/ffmpeg_movie_engine.h"
+#include "media/ffmpeg/movie_audio.h"
+#include "media/ffmpeg_test_movie.h"
+#include "platform/game_paths.h"
+#include "platform/movie_control.h"
+#include "platform/runtime_fixture.h"
+#include "support/temp_folder.h"
+
+namespace morvane {
+namespace {
+
+using testing::GreyOfFrame;
+using testing::TestMovie;
+
+int ErrorNumberOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+// The main window's movie control on the virtual clock, with the FFmpeg engine and its sound
+// device on SDL's dummy driver.
+class FfmpegMovieTest : public ::testing::Test {
+  protected:
+    FfmpegMovieTest() {
+        runtime_.desktop.SetMovieEngine(&engine_);
+        window_.Show();
+        movie_->OnModeChangeEx = [this](int code) {
+            events_.push_back(std::to_string(runtime_.clock.Now()) + " " + std::to_string(code));
+        };
+    }
+
+    // The full path the game builds for a movie in its media folder.
+    std::string Movie(const std::string& name, const TestMovie& movie = {}) {
+        testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / name, movie);
+        return paths_.GameFolder() + "resource\\mmedia\\" + name;
+    }
+
+    // The grey level the control shows at its centre; -1 when it shows nothing.
+    int ShownGrey() const {
+        const PicturePtr& frame = movie_->Picture();
+        if (!frame) {
+            return -1;
+        }
+        std::vector<uint32_t> pixels(static_cast<std::size_t>(frame->Width()) * frame->Height());
+        frame->CopyFrameArgb(0, pixels.data());
+        const uint32_t pixel =
+            pixels[static_cast<std::size_t>(frame->Height() / 2) * frame->Width() +
+                   static_cast<std::size_t>(frame->Width() / 2)];
+        EXPECT_EQ(pixel >> 24, 0xFFu);
+        return static_cast<int>((pixel >> 8) & 0xFF);
+    }
+
+    // Whether the control shows frame `k`. Lossy codecs keep greys to within a few levels, and
+    // 5-bit colour (MS Video 1) to within 8.
+    bool ShowsFrame(int k, int tolerance = 4) const {
+        return std::abs(ShownGrey() - GreyOfFrame(k)) <= tolerance;
+    }
+
+    void Pass(TimeMs ms) { runtime_.loop.PassTime(ms); }
+
+    testing::TempFolder folder_;
+    GamePaths paths_{folder_.Path()};
+    testing::Runtime runtime_;
+    ffmpeg::MovieAudio audio_;
+    FfmpegMovieEngine engine_{runtime_.loop, paths_, &audio_};
+    Window window_{runtime_.desktop, "Main"};
+    std::unique_ptr<MovieControl> movie_ = std::make_unique<MovieControl>(window_, "MovieWindow");
+    std::vector<std::string> events_;
+};
+
+TEST_F(FfmpegMovieTest, OpeningReadsSizeAndLengthAndShowsTheFirstFrame) {
+    movie_->Move(10, 20, 700, 475);
+    movie_->SetFileName(Movie("intro.avi"));
+    EXPECT_EQ(movie_->Mode(), "stopped");
+    EXPECT_EQ(movie_->MovieWidth(), 64);
+    EXPECT_EQ(movie_->MovieHeight(), 48);
+    EXPECT_EQ(movie_->MovieLength(), 1000);
+    EXPECT_EQ(movie_->Bounds(), (Rect{10, 20, 64, 48}));
+    ASSERT_TRUE(movie_->Picture());
+    EXPECT_EQ(movie_->Picture()->Width(), 64);
+    EXPECT_TRUE(ShowsFrame(0)) << ShownGrey();
+    // Standing still, it neither moves on nor queues its sound.
+    Pass(500);
+    EXPECT_TRUE(ShowsFrame(0));
+    EXPECT_EQ(audio_.SamplesQueued(), 0u);
+    EXPECT_TRUE(events_.empty());
+
+    movie_->SetCommand("close");
+    EXPECT_EQ(movie_->Mode(), "not ready");
+    EXPECT_FALSE(movie_->Picture());
+}
+
+TEST_F(FfmpegMovieTest, FramesFollowTheClockAndStopHoldsThem) {
+    for (const auto video : {TestMovie::Video::kMjpeg, TestMovie::Video::kRaw}) {
+        SCOPED_TRACE(video == TestMovie::Video::kRaw ? "raw" : "mjpeg");
+        events_.clear();
+        TestMovie spec;
+        spec.video = video;
+        const TimeMs start = runtime_.clock.Now();
+        movie_->SetFileName(Movie(video == TestMovie::Video::kRaw ? "raw.avi" : "mjpeg.avi", spec));
+        movie_->SetCommand("play");
+        Pass(350);
+        EXPECT_TRUE(ShowsFrame(3)) << ShownGrey();
+        Pass(300);
+        EXPECT_TRUE(ShowsFrame(6)) << ShownGrey();
+        movie_->SetCommand("stop");
+        Pass(1000);
+        EXPECT_TRUE(ShowsFrame(6)) << ShownGrey();
+        // Played on, it runs the rest of its second and ends on its last frame.
+        movie_->SetCommand("play");
+        Pass(349);
+        EXPECT_EQ(movie_->Mode(), "playing");
+        Pass(1);
+        EXPECT_EQ(movie_->Mode(), "stopped");
+        runtime_.loop.PumpEvents();
+        EXPECT_TRUE(ShowsFrame(9)) << ShownGrey();
+        const auto at = [start](TimeMs ms) { return std::to_string(start + ms); };
+        EXPECT_EQ(events_, (std::vector<std::string>{at(0) + " 526", at(650) + " 525",
+                                                     at(1650) + " 526", at(2000) + " 525"}));
+    }
+}
+
+TEST_F(FfmpegMovieTest, PlayingAfterTheEndStartsOverWithItsSound) {
+    movie_->SetFileName(Movie("loop.avi"));
+    const auto second = static_cast<uint64_t>(ffmpeg::MovieAudio::kFrequency) * 2;
+    movie_->SetCommand("play");
+    // The device gets the sound of the next moments before they are due.
+    EXPECT_GE(audio_.SamplesQueued(), second / 4);
+    EXPECT_LT(audio_.SamplesQueued(), second / 2);
+    ASSERT_TRUE(runtime_.loop.WaitUntil([&] { return movie_->Mode() == "stopped"; }, 5000));
+    // One second of the movie's sound, at the device's rate in stereo; the resampler may keep
+    // back a few samples of the end.
+    EXPECT_GT(audio_.SamplesQueued(), second * 98 / 100);
+    EXPECT_LE(audio_.SamplesQueued(), second);
+
+    movie_->SetCommand("play");
+    EXPECT_TRUE(ShowsFrame(0)) << ShownGrey();
+    Pass(150);
+    EXPECT_TRUE(ShowsFrame(1)) << ShownGrey();
+    ASSERT_TRUE(runtime_.loop.WaitUntil([&] { return movie_->Mode() == "stopped"; }, 5000));
+    EXPECT_GT(audio_.SamplesQueued(), 2 * second * 98 / 100);
+}
+
+TEST_F(FfmpegMovieTest, TheGamesCodecsPlayWithTheirSound) {
+    using Video = TestMovie::Video;
+    using Sound = TestMovie::Sound;
+    const struct {
+        Video video;
+        Sound sound;
+        const char* name;
+        int tolerance;
+    } movies[] = {{Video::kCinepak, Sound::kMsAdpcm, "cinepak.avi", 4},
+                  {Video::kMsVideo1, Sound::kImaAdpcm, "msvideo1.avi", 8},
+                  {Video::kMjpeg, Sound::kMp3, "mp3.avi", 4}};
+    for (const auto& each : movies) {
+        SCOPED_TRACE(each.name);
+        TestMovie spec;
+        spec.video = each.video;
+        spec.sound = each.sound;
+        movie_->SetFileName(Movie(each.name, spec));
+        // Sound codecs of a fixed frame size may run a little past the pictures.
+        EXPECT_GE(movie_->MovieLength(), 1000);
+        EXPECT_LE(movie_->MovieLength(), 1100);
+        const uint64_t queued = audio_.SamplesQueued();
+        movie_->SetCommand("play");
+        Pass(350);
+        EXPECT_TRUE(ShowsFrame(3, each.tolerance)) << ShownGrey();
+        Pass(movie_->MovieLength());
+        EXPECT_EQ(movie_->Mode(), "stopped");
+        EXPECT_TRUE(ShowsFrame(9, each.tolerance)) << ShownGrey();
+        EXPECT_GT(audio_.SamplesQueued() - queued,
+                  static_cast<uint64_t>(ffmpeg::MovieAudio::kFrequency) * 2 * 9 / 10);
+    }
+}
+
+TEST_F(FfmpegMovieTest, AMovieWithoutSoundPlaysSilent) {
+    TestMovie spec;
+    spec.sound = TestMovie::Sound::kNone;
+    movie_->SetFileName(Movie("silent.avi", spec));
+    EXPECT_EQ(movie_->MovieLength(), 1000);
+    movie_->SetCommand("play");
+    Pass(1000);
+    EXPECT_EQ(movie_->Mode(), "stopped");
+    EXPECT_EQ(audio_.SamplesQueued(), 0u);
+}
+
+TEST_F(FfmpegMovieTest, FilesThatCannotPlayFailCleanly) {
+    EXPECT_EQ(ErrorNumberOf(
+                  [&] { movie_->SetFileName(paths_.GameFolder() + "resource\\mmedia\\none.avi"); }),
+              53);
+    folder_.Write("resource/mmedia/text.avi", "RIFF this is not a movie at all");
+    EXPECT_EQ(ErrorNumberOf(
+                  [&] { movie_->SetFileName(paths_.GameFolder() + "resource\\mmedia\\text.avi"); }),
+              321);
+    TestMovie sound_only;
+    sound_only.video = TestMovie::Video::kNone;
+    const std::string path = Movie("sound.avi", sound_only);
+    EXPECT_EQ(ErrorNumberOf([&] { movie_->SetFileName(path); }), 321);
+    EXPECT_EQ(movie_->Mode(), "not ready");
+    EXPECT_EQ(movie_->FileName(), "");
+    EXPECT_FALSE(movie_->Picture());
+
+    // A movie cut short plays what it has and still ends after the length it states.
+    testing::WriteTestMovie(folder_.Path() / "whole.avi", {});
+    const std::string whole = [&] {
+        std::ifstream in(folder_.Path() / "whole.avi", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    folder_.Write("resource/mmedia/cut.avi", whole.substr(0, whole.size() / 2));
+    const int opened = ErrorNumberOf(
+        [&] { movie_->SetFileName(paths_.GameFolder() + "resource\\mmedia\\cut.avi"); });
+    if (opened == 0) {
+        movie_->SetCommand("play");
+        EXPECT_TRUE(runtime_.loop.WaitUntil([&] { return movie_->Mode() == "stopped"; },
+                                            movie_->MovieLength() + 1));
+    } else {
+        EXPECT_EQ(opened, 321);
+    }
+}
+
+}  // namespace
+}  // namespace morvane
