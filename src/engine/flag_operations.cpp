@@ -43,6 +43,12 @@ void AddMapLocation(EngineContext& ctx, Integer LocationNo) {
     if (LocationNo == 0) {
         return;
     }
+    if (LocationNo < 0 || LocationNo > kMapLocations) {
+        // Game data can name a location the map has no place for: it is left out, not fatal.
+        LogIfOn(ctx, "Location #" + std::to_string(LocationNo) +
+                         " not added to Map - the map holds locations 1 to 20.");
+        return;
+    }
     ctx.State.Locations(LocationNo).Available = 1;
     ctx.View.ShowMapMarker(LocationNo);
     LogIfOn(ctx, "Location #" + std::to_string(LocationNo) + " added to Map.");

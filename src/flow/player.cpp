@@ -3,6 +3,7 @@
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
+#include "interaction/interaction_wiring.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
 #include "media/headless_movie_engine.h"
@@ -38,11 +39,15 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       movie_screen_(forms_.Main.MovieWindow),
       main_view_(forms_, movie_screen_),
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
-              engine_hooks_, LogSink()) {
+              engine_hooks_, LogSink()),
+      interaction_(engine_, forms_) {
     desktop_.SetPictures(&pictures_);
     desktop_.SetMovieEngine(movie_engine_.get());
     engine_.Trace = media_trace_;
     AttachEngine(engine_);
+    AttachInteraction(interaction_);
+    engine_hooks_.AttachInteraction(interaction_);
+    database_ui_.AttachInteraction(interaction_);
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);

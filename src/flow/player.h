@@ -18,6 +18,7 @@
 #include "flow/player_engine_hooks.h"
 #include "flow/player_queries.h"
 #include "forms/forms.h"
+#include "interaction/interaction_context.h"
 #include "media/media_trace.h"
 #include "media/sound_device.h"
 #include "platform/clipboard.h"
@@ -95,6 +96,7 @@ class Player {
     morvane::Forms& GetForms() { return forms_; }
     PictureService& Pictures() { return pictures_; }
     EngineContext& Engine() { return engine_; }
+    InteractionContext& Interaction() { return interaction_; }
 
   private:
     struct MediaDevices {
@@ -137,6 +139,8 @@ class Player {
     FormsMainView main_view_;
     PlayerEngineHooks engine_hooks_;
     EngineContext engine_;
+    // The user's side of the game: scene objects, arrows, inventory, close-up and map.
+    InteractionContext interaction_;
 };
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #include "flow/player_database_ui.h"
 
 #include "debug/control_name.h"
+#include "interaction/map_window.h"
 #include "platform/control.h"
 #include "platform/desktop.h"
 
@@ -18,14 +19,17 @@ void PlayerDatabaseUi::SetMousePointer(int pointer) {
     }
 }
 
-void PlayerDatabaseUi::SetUpMapLocation(int location, const std::optional<std::string>&,
-                                        Integer left, Integer top, bool visible) {
-    Control* mark = FindControl(desktop_, "MapWindow.Loctn(" + std::to_string(location) + ")");
-    if (mark == nullptr) {
-        return;
+void PlayerDatabaseUi::SetMapPicture(const std::string& path) {
+    if (interaction_ != nullptr) {
+        morvane::SetMapPicture(*interaction_, path);
     }
-    mark->Move(left, top);
-    mark->SetVisible(visible);
+}
+
+void PlayerDatabaseUi::SetUpMapLocation(int location, const std::optional<std::string>& picture,
+                                        Integer left, Integer top, bool visible) {
+    if (interaction_ != nullptr) {
+        morvane::SetUpMapLocation(*interaction_, location, picture, left, top, visible);
+    }
 }
 
 }  // namespace morvane

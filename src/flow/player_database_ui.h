@@ -4,15 +4,16 @@
 #include <string>
 
 #include "engine/database_ui.h"
+#include "interaction/interaction_context.h"
 
 namespace morvane {
 
 class Desktop;
 
 // What opening the databases asks of the windows, for the start-up the player has for now:
-// failures are shown as message boxes, and the map's location marks are shown or hidden on
-// `MapWindow.Loctn(N)` when that window exists. Applying the general settings to the windows
-// comes with the start-up sequence itself.
+// failures are shown as message boxes, and the map picture and its locations are set up on the
+// map window. Applying the general settings to the windows comes with the start-up sequence
+// itself.
 class PlayerDatabaseUi final : public DatabaseUi {
   public:
     PlayerDatabaseUi(Desktop& desktop, std::string title)
@@ -22,11 +23,15 @@ class PlayerDatabaseUi final : public DatabaseUi {
     void ApplyGeneralSettings(int) override {}
     void UseBuiltInPointersWhereMissing() override {}
     void SetMousePointer(int pointer) override;
-    void SetMapPicture(const std::string&) override {}
+    void SetMapPicture(const std::string& path) override;
     void SetUpMapLocation(int location, const std::optional<std::string>& picture, Integer left,
                           Integer top, bool visible) override;
 
+    // The map window's set-up needs the game's windows and folder.
+    void AttachInteraction(InteractionContext& interaction) { interaction_ = &interaction; }
+
   private:
+    InteractionContext* interaction_ = nullptr;
     Desktop& desktop_;
     std::string title_;
 };

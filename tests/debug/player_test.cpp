@@ -70,6 +70,8 @@ class PlayerTest : public ::testing::Test {
 
 TEST_F(PlayerTest, ScriptsReadTheGameStateAndTheOpenedDatabases) {
     Player player(options_, out_);
+    // The main window's load puts the held item down; the state below comes after it.
+    player.GetForms().Main.Load();
     GameState& state = player.State();
     state.CurrentScene = 6;
     state.Flags(5) = 2;
@@ -101,6 +103,7 @@ TEST_F(PlayerTest, NoItemIsInHandWhenTheSlotIsNone) {
 TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
     Player player(options_, out_);
     Forms& forms = player.GetForms();
+    forms.Main.Load();
     const auto normal = testing::MakeBlankPicture("normal");
     const auto held = testing::MakeBlankPicture("held");
     const auto held_hl = testing::MakeBlankPicture("held-hl");

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../platform/fake_picture.h"
+#include "database/game_data.h"
+#include "engine/scene_loader.h"
+#include "flow/player.h"
+#include "platform/gif_writer.h"
+#include "support/game_builder.h"
+#include "support/temp_folder.h"
+
+namespace morvane::testing {
+
+// A PCM WAV of one second of silence.
+inline std::string SilentWav() {
+    const auto le32 = [](uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
+                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    };
+    const auto le16 = [](uint16_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
+    };
+    const uint32_t samples = 8000;
+    return "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
+           le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples) +
+           std::string(samples, '\x80');
+}
+
+// A small GIF of `frames` frames, 100 ms each.
+inline std::string AnimatedGif(int frames) {
+    GifImage image;
+    image.width = 4;
+    image.height = 4;
+    image.global_palette = {{0, 0, 0}, {255, 255, 255}};
+    for (int f = 0; f < frames; ++f) {
+        GifFrame frame;
+        frame.width = 4;
+        frame.height = 4;
+        frame.indices.assign(16, static_cast<uint8_t>(f % 2));
+        frame.delay_cs = 10;
+        image.frames.push_back(frame);
+    }
+    return EncodeGif(image);
+}
+
+inline FixedText<15> Name(const std::string& text) {
+    return FixedText<15>(text);
+}
+
+// An object shown from the start of the scene: the kinds keep their visibility in different
+// fields.
+inline ObjectBlock Visible(Integer kind) {
+    ObjectBlock block;
+    block.Kind = kind;
+    const int field = kind == 1 ? 25 : kind == 2 ? 23 : kind == 3 ? 24 : kind == 4 ? 16 : 0;
+    if (field != 0) {
+        block.P(field) = 1;
+    }
+    return block;
+}
+
+// An item that may be carried more than once, with its own refusal sound.
+inline InventoryRecord Item(const std::string& refusal = "") {
+    InventoryRecord item;
+    item.MultipleCopies = 1;
+    item.RefusalSound = Name(refusal);
+    return item;
+}
+
+// A player started headless on a game the test writes, with logging and media tracing on and a
+// pointer set whose 15 pictures can be told apart.
+class InteractionTest : public ::testing::Test {
+  protected:
+    InteractionTest() {
+        game_.General = GeneralRecord{};
+        game_.General->ItemRequiredSound = Name("need.wav");
+        game_.General->InventoryFullSound = Name("full.wav");
+        for (const char* sound : {"need.wav", "full.wav", "no.wav", "click.wav", "take.wav",
+                                  "on.wav", "off.wav", "bell.wav", "look.wav", "join.wav"}) {
+            folder_.Write(std::string("resource/mmedia/") + sound, SilentWav());
+        }
+        folder_.Write("resource/gfx/lever.gif", AnimatedGif(3));
+        folder_.Write("resource/gfx/close.gif", AnimatedGif(2));
+    }
+
+    // Writes the game, starts the player and plays scene `scene` when it is not 0.
+    void Start(Integer scene = 1) {
+        GameBuilder(folder_.Path()).Write(game_);
+        PlayerOptions options;
+        options.game_folder = folder_.Path();
+        options.headless = true;
+        options.log = true;
+        options.trace_media = true;
+        player_ = std::make_unique<Player>(options, out_);
+        Forms& forms = player_->GetForms();
+        for (int n = 1; n <= MousePoint::kPointers; ++n) {
+            forms.MousePoint.Pointer(n).SetPicture(
+                MakeBlankPicture("pointer " + std::to_string(n)));
+            forms.MousePoint.Defaults(n).SetPicture(
+                MakeBlankPicture("default " + std::to_string(n)));
+        }
+        std::ostringstream errors;
+        player_->Run(std::vector<ScriptCommand>{}, errors);
+        if (scene != 0) {
+            Enter(scene);
+        }
+        Output();
+    }
+
+    void Enter(Integer scene) {
+        LoadScene(player_->Engine(), scene);
+        Settle();
+    }
+
+    // Lets the scene's timers and any animation run out.
+    void Settle() { player_->Loop().PassTime(2000); }
+
+    // Everything printed since the last call.
+    std::string Output() {
+        std::string text = out_.str();
+        out_.str("");
+        return text;
+    }
+
+    InteractionContext& Ctx() { return player_->Interaction(); }
+    GameState& State() { return player_->State(); }
+    Forms& Win() { return player_->GetForms(); }
+
+    std::optional<std::string> PlayingOn(int channel) { return player_->Sound().Playing(channel); }
+
+    bool PointerIs(int image) {
+        return player_->GetDesktop().Pointer().Picture() ==
+               Win().MousePoint.Pointer(image).Picture();
+    }
+
+    std::vector<Integer> Inventory() {
+        std::vector<Integer> items;
+        for (Integer k = 1; k <= State().InventoryCount; ++k) {
+            items.push_back(State().SlotItem(k));
+        }
+        return items;
+    }
+
+    TempFolder folder_;
+    GameData game_;
+    std::ostringstream out_;
+    std::unique_ptr<Player> player_;
+};
+
+}  // namespace morvane::testing
