@@ -1,47 +1,77 @@
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
-#include "base/text.h"
-#include "database/general_record.h"
-#include "engine/database_open.h"
-#include "engine/game_state.h"
+#include "debug/script.h"
+#include "flow/command_line.h"
+#include "flow/player.h"
+#include "platform/sdl/sdl_library.h"
 
 namespace {
 
-// Until the windows exist, the player reports on the console what it opened.
-class ConsoleDatabaseUi : public morvane::DatabaseUi {
-  public:
-    void ShowCriticalMessage(const std::string& text) override {
-        std::cerr << "Morvane Player: " << morvane::Windows1252ToUtf8(text) << '\n';
+// The game the player is installed in: the folder of its executable.
+std::filesystem::path ExecutableFolder(const char* argv0) {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return self.parent_path();
     }
-    void ApplyGeneralSettings(int) override {}
-    void UseBuiltInPointersWhereMissing() override {}
-    void SetMousePointer(int) override {}
-    void SetMapPicture(const std::string&) override {}
-    void SetUpMapLocation(int, const std::optional<std::string>&, morvane::Integer,
-                          morvane::Integer, bool) override {}
-};
+    return std::filesystem::absolute(argv0, error).parent_path();
+}
+
+// Reads and checks the whole script before the game starts, so a typo on its last line costs
+// no run. Nothing on an error, which is reported on standard error.
+std::optional<std::vector<morvane::ScriptCommand>> LoadScript(const std::string& source) {
+    morvane::ParsedScript script;
+    if (source == "-") {
+        script = morvane::ParseScript(std::cin);
+    } else {
+        std::ifstream in(source, std::ios::binary);
+        if (!in) {
+            std::cerr << "morvane-player: cannot read the script " << source << '\n';
+            return std::nullopt;
+        }
+        script = morvane::ParseScript(in);
+    }
+    if (script.error) {
+        std::cerr << "morvane-player: " << morvane::DescribeScriptError(*script.error) << '\n';
+        return std::nullopt;
+    }
+    return std::move(script.commands);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Without a game folder the player plays the game it is installed in.
-    const std::filesystem::path folder =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::path(argv[0]).parent_path();
-    morvane::GameState state{morvane::GamePaths(folder)};
-    ConsoleDatabaseUi ui;
-    morvane::GetInitData(state, ui);
-    morvane::OpenGenBase(state, ui);
-    morvane::OpenLocBase(state, ui);
-    morvane::OpenInvBase(state, ui);
-    morvane::OpenSceneBase(state, ui);
-    morvane::OpenConvBase(state, ui);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const auto command_line = morvane::ParseCommandLine(arguments);
+    if (!command_line.options) {
+        std::cerr << "morvane-player: " << command_line.error << '\n' << morvane::Usage() << '\n';
+        return 2;
+    }
+    morvane::PlayerOptions options = *command_line.options;
+    if (options.game_folder.empty()) {
+        options.game_folder = ExecutableFolder(argv[0]);
+    }
 
-    const std::string title = morvane::Trim(morvane::ReadGeneralRecord(state).GameTitle.Bytes());
-    std::cout << "Game \"" << morvane::Windows1252ToUtf8(title) << "\" in "
-              << state.Paths.GameFolder() << ": " << state.SceneCount << " scenes, "
-              << state.LocationCount << " map locations, " << state.ItemCount << " items, "
-              << state.ConvCount << " conversations\n";
-    return 0;
+    std::optional<std::vector<morvane::ScriptCommand>> script;
+    if (options.script) {
+        script = LoadScript(*options.script);
+        if (!script) {
+            return 2;
+        }
+    }
+    std::unique_ptr<morvane::Player> player;
+    try {
+        player = std::make_unique<morvane::Player>(options, std::cout);
+    } catch (const morvane::sdl::SdlError& error) {
+        std::cerr << "morvane-player: cannot open the window: " << error.what() << '\n';
+        return 2;
+    }
+    return player->Run(std::move(script), std::cerr);
 }

@@ -172,7 +172,7 @@ struct GameState {
     Table<bool, 0, kSlots> ReactorUsed;
     Table<DelayState, 1, kSlots> Delays;
     bool JustRestored = false;
-    bool LoadsFinished = false;
+    Integer LoadsFinished = 0;
     bool SceneTimerDone = false;
 
     // Conversation box.
@@ -205,6 +205,15 @@ struct GameState {
     Integer DebugMode = 0;
     std::string GameTitle;
     bool RunningFromCD = false;
+    Integer MovieSizeMode = 0;
+
+    // Interface sounds from the general settings: the button click and the hover sound.
+    std::string ClickSound;
+    Long ClickVolume = 0;
+    Long ClickPan = 0;
+    std::string MouseOverSound;
+    Long MouseOverVolume = 0;
+    Long MouseOverPan = 0;
 
     // Start-up options read by GetInitData before the databases are opened.
     bool EngineLogoWanted = false;

@@ -1,0 +1,164 @@
+#include "engine/sound_operations.h"
+
+#include <string>
+
+#include "base/text.h"
+#include "engine/game_folder.h"
+#include "engine/rules.h"
+
+namespace morvane {
+namespace {
+
+inline constexpr Integer kSoundtrackChannel = 19;
+
+void ReportWavError(EngineContext& ctx, const std::string& file, Integer channel, Long pan,
+                    Long volume, const RuntimeError& error) {
+    ShowMessage(ctx,
+                "Error playing WAV file.  File '" + file + "' - Ch" + std::to_string(channel) +
+                    " - Pan" + std::to_string(pan) + " - Vol" + std::to_string(volume) + "\rErr #" +
+                    std::to_string(error.Number()) + " : " + error.Description(),
+                MsgBoxIcon::kNone);
+}
+
+void StartOnChannel(EngineContext& ctx, const std::string& file, bool loop, Integer channel,
+                    Long pan, Long volume) {
+    ctx.Sound.Play(channel, file, MediaFile(ctx, file), loop);
+    ctx.Sound.SetPan(channel, pan);
+    ctx.Sound.SetVolume(channel, volume);
+}
+
+std::string Kind(const std::string& name) {
+    return ToLowerAscii(name.size() >= 3 ? std::string_view(name).substr(name.size() - 3)
+                                         : std::string_view(name));
+}
+
+void MusicError(EngineContext& ctx, const std::string& heading, const std::string& file,
+                const RuntimeError& error) {
+    ShowMessage(ctx,
+                heading + "\rErr #" + std::to_string(error.Number()) + " : " + error.Description() +
+                    "\rPath = " + GameFolder(ctx.State) + "resource\\mmedia\\" +
+                    "\rFilename = " + file,
+                MsgBoxIcon::kNone);
+}
+
+void PlayMidi(EngineContext& ctx, const std::string& file, Long volume) {
+    try {
+        ctx.Music.PlayMidi(file, MediaFile(ctx, file), volume);
+    } catch (const RuntimeError& error) {
+        MusicError(ctx, "ERROR PLAYING MIDI FILE.  ", file, error);
+    }
+}
+
+void PlayMp3(EngineContext& ctx, const std::string& file, Long volume) {
+    try {
+        ctx.Music.PlayMp3(file, MediaFile(ctx, file), volume, 0);
+    } catch (const RuntimeError& error) {
+        MusicError(ctx, "ERROR PLAYING MP3 FILE.  ", file, error);
+    }
+}
+
+void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, bool restart) {
+    GameState& s = ctx.State;
+    const bool same_name = EqualsIgnoreCase(file, s.CurrentSoundtrack);
+    if (same_name && volume == s.CurrentSoundtrackVolume && !restart) {
+        return;
+    }
+    const std::string kind = Kind(file);
+    if (same_name && volume != s.CurrentSoundtrackVolume) {
+        s.CurrentSoundtrackVolume = volume;
+        if (kind == "mp3") {
+            ctx.Music.SetMp3Volume(volume);
+        } else if (kind == "wav") {
+            ctx.Sound.SetVolume(kSoundtrackChannel, volume);
+        } else if (kind == "mid") {
+            ctx.Music.SetMidiVolume(volume);
+        }
+        LogIfOn(ctx, "Soundtrack volume changed to '" + std::to_string(volume) + "'.");
+        return;
+    }
+    ctx.Music.StopMp3();
+    ctx.Music.StopMidi();
+    StopWav(ctx, kSoundtrackChannel);
+    if (ToLowerAscii(file) == "(stop sndtrk)") {
+        s.CurrentSoundtrack.clear();
+        LogIfOn(ctx, "Soundtrack stopped.");
+        return;
+    }
+    if (kind == "mp3" || kind == "wav" || kind == "mid") {
+        s.CurrentSoundtrack = file;
+        s.CurrentSoundtrackVolume = volume;
+    }
+    if (kind == "mp3") {
+        PlayMp3(ctx, file, volume);
+    } else if (kind == "wav") {
+        PlayWAVMVX(ctx, file, true, kSoundtrackChannel, 0, volume);
+    } else if (kind == "mid") {
+        PlayMidi(ctx, file, volume);
+    }
+    LogIfOn(ctx, "Soundtrack changed to '" + file + "'.");
+}
+
+}  // namespace
+
+std::filesystem::path MediaFile(const EngineContext& ctx, const std::string& name) {
+    const auto file = ctx.State.Paths.Resolve(GameFolder(ctx.State) + "resource\\mmedia\\" + name);
+    if (!file) {
+        Raise(ErrorNumber::kFileNotFound);
+    }
+    return *file;
+}
+
+void PlayWav(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel, Long Pan,
+             Long Volume) {
+    GameState& s = ctx.State;
+    try {
+        Pump(ctx);
+        bool awaited = false;
+        for (int k = 1; k <= kSlots; ++k) {
+            // An empty name means the slot waits for nothing.
+            if (!s.AwaitedWav(k).empty() && s.AwaitedWav(k) == FileName) {
+                s.WavTriggered(k) = true;
+                awaited = true;
+            }
+            Pump(ctx);
+        }
+        if (awaited) {
+            CheckHiddenObjects(ctx);
+            return;
+        }
+        if (Channel <= 13) {
+            StartOnChannel(ctx, FileName, Loop, Channel, Pan, Volume);
+        }
+    } catch (const RuntimeError& error) {
+        ReportWavError(ctx, FileName, Channel, Pan, Volume, error);
+        return;
+    }
+    if (Channel >= 14) {
+        PlayWAVMVX(ctx, FileName, Loop, Channel, Pan, Volume);
+    }
+}
+
+void PlayWAVMVX(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel,
+                Long Pan, Long Volume) {
+    try {
+        StartOnChannel(ctx, FileName, Loop, Channel, Pan, Volume);
+        Pump(ctx);
+    } catch (const RuntimeError& error) {
+        ReportWavError(ctx, FileName, Channel, Pan, Volume, error);
+    }
+}
+
+void StopWav(EngineContext& ctx, Integer Channel) {
+    ctx.Sound.Stop(Channel);
+    Pump(ctx);
+}
+
+void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bool Restart) {
+    try {
+        SoundtrackSteps(ctx, FileName, Volume, Restart);
+    } catch (const RuntimeError& error) {
+        ReportTrap(ctx, "Soundtrack", error);
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "base/integer.h"
+#include "engine/engine_context.h"
+
+namespace morvane {
+
+// Plays an object's or a rule's sound, unless a Responder waits for exactly this name: then the
+// request only marks it and runs a rule pass.
+void PlayWav(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel, Long Pan,
+             Long Volume);
+
+// Plays a sound on any channel without the rule check.
+void PlayWAVMVX(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel,
+                Long Pan, Long Volume);
+
+void StopWav(EngineContext& ctx, Integer Channel);
+
+// Changes, re-levels or stops the soundtrack ("(stop sndtrk)" in any case stops it).
+void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bool Restart);
+
+// The file a bare media name stands for; error 53 when there is none.
+std::filesystem::path MediaFile(const EngineContext& ctx, const std::string& name);
+
+}  // namespace morvane

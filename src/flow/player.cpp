@@ -1,0 +1,152 @@
+#include "flow/player.h"
+
+#include "debug/script_driver.h"
+#include "engine/database_open.h"
+#include "media/headless_music_device.h"
+#include "media/headless_sound_device.h"
+#include "media/sdl/sdl_audio.h"
+#include "media/sdl/sdl_music_device.h"
+#include "media/sdl/sdl_sound_device.h"
+#include "platform/control_button.h"
+#include "platform/control_list_box.h"
+#include "platform/sdl/canvas_message_box.h"
+#include "platform/sdl/game_window.h"
+#include "platform/window.h"
+
+namespace morvane {
+
+Player::Player(const PlayerOptions& options, std::ostream& out)
+    : options_(options),
+      window_(options.headless ? nullptr : std::make_unique<sdl::GameWindow>()),
+      clock_(MakeClock()),
+      loop_(*clock_),
+      output_(out, options.trace_media),
+      media_trace_(MediaTraceSink()),
+      message_box_(out),
+      desktop_(loop_, ChooseMessageBox(), clipboard_),
+      state_(GamePaths(options.game_folder)),
+      pictures_(state_.Paths),
+      forms_(desktop_),
+      queries_(state_, desktop_),
+      database_ui_(desktop_, kApplicationTitle) {
+    desktop_.SetPictures(&pictures_);
+    MakeMediaDevices();
+    queries_.SetSoundLookup([this](int channel) { return sound_->Playing(channel); });
+    if (window_) {
+        window_->Attach(desktop_);
+        if (canvas_message_box_) {
+            canvas_message_box_->Attach(desktop_);
+        }
+        // The window is the user unless a script is.
+        loop_.SetInputSource(window_.get());
+    }
+}
+
+std::unique_ptr<Clock> Player::MakeClock() {
+    if (!window_) {
+        return std::make_unique<VirtualClock>();
+    }
+    // Real time, sleeping in the window so that input wakes the player at once.
+    return std::make_unique<SystemClock>(window_->Blocker());
+}
+
+void Player::MakeMediaDevices() {
+    if (window_) {
+        try {
+            audio_ = std::make_unique<SdlAudio>();
+            sound_ = std::make_unique<SdlSoundDevice>(loop_, *audio_);
+            music_ = std::make_unique<SdlMusicDevice>(*audio_);
+            return;
+        } catch (const RuntimeError&) {
+            // Without any audio driver the game still runs, with silent bookkeeping devices
+            // keeping the sounds' timing.
+            audio_.reset();
+        }
+    }
+    sound_ = std::make_unique<HeadlessSoundDevice>(loop_);
+    music_ = std::make_unique<HeadlessMusicDevice>();
+}
+
+MessageBoxService& Player::ChooseMessageBox() {
+    if (!window_ || options_.script) {
+        return message_box_;
+    }
+    canvas_message_box_ = std::make_unique<sdl::CanvasMessageBox>(window_->GetFont());
+    return *canvas_message_box_;
+}
+
+Player::~Player() = default;
+
+void Player::LogLine(const std::string& text) {
+    output_.Log(text);
+    // The notify window is made on first use, also while it is hidden.
+    forms_.NoWin.Load();
+    ListBox& list = forms_.NoWin.List1;
+    list.AddItem(text);
+    list.SetListIndex(list.ListCount() - 1);
+}
+
+std::function<void(const std::string&)> Player::LogSink() {
+    return [this](const std::string& text) { LogLine(text); };
+}
+
+std::function<void(const std::string&)> Player::MediaTraceSink() {
+    if (!output_.TracesMedia()) {
+        return {};
+    }
+    return [this](const std::string& line) { output_.Media(line); };
+}
+
+void Player::ShutDown() {
+    loop_.Quit();
+}
+
+void Player::TurnLoggingOn() {
+    state_.LogSwitch = true;
+    // The debug window's "Notify Window" box is where the game reads the switch from again.
+    forms_.MvDebug.Check1.SetValue(CheckBox::kChecked);
+}
+
+// For now start-up opens the databases and shows the main window, so that a script can drive
+// the windows; the start window with its logo, credits and main menu replaces this.
+void Player::StartUp() {
+    if (options_.log) {
+        TurnLoggingOn();
+    }
+    GetInitData(state_, database_ui_);
+    OpenGenBase(state_, database_ui_);
+    OpenLocBase(state_, database_ui_);
+    OpenInvBase(state_, database_ui_);
+    OpenSceneBase(state_, database_ui_);
+    OpenConvBase(state_, database_ui_);
+    forms_.Main.Show();
+}
+
+int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors) {
+    // Headless, nobody but a script can act; without one the run ends once the player waits.
+    if (!script && options_.headless) {
+        script.emplace();
+    }
+    std::optional<ScriptDriver> driver;
+    if (script) {
+        driver.emplace(std::move(*script), desktop_, queries_, output_,
+                       [this](MsgBoxResult answer) { message_box_.QueueAnswer(answer); });
+        if (auto error = driver->CheckControls()) {
+            errors << DescribeScriptError(*error) << '\n';
+            return 2;
+        }
+        loop_.SetInputSource(&*driver);
+    }
+    StartUp();
+    loop_.RunMainLoop([] { return false; });
+    loop_.SetInputSource(window_.get());
+    if (!driver) {
+        return 0;
+    }
+    if (driver->Error()) {
+        errors << DescribeScriptError(*driver->Error()) << '\n';
+    }
+    return driver->ExitStatus();
+}
+
+}  // namespace morvane

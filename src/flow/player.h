@@ -1,0 +1,121 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "debug/script.h"
+#include "debug/script_output.h"
+#include "engine/game_state.h"
+#include "flow/command_line.h"
+#include "flow/player_database_ui.h"
+#include "flow/player_queries.h"
+#include "forms/forms.h"
+#include "media/media_trace.h"
+#include "media/sound_device.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/event_loop.h"
+#include "platform/message_box_headless.h"
+#include "platform/picture_service.h"
+
+namespace morvane {
+
+class SdlAudio;
+
+namespace sdl {
+class GameWindow;
+class CanvasMessageBox;
+}  // namespace sdl
+
+// Everything one run of the player owns, made when it starts and released when it ends: the
+// clock, the event loop, the desktop with its services, the game state, and the parts that
+// play the game. Nothing of a run lives outside it.
+class Player {
+  public:
+    // The title of the player's own message boxes.
+    static constexpr const char* kApplicationTitle = "Morvane Player";
+
+    // `out` takes the run's output lines (log, message boxes, media trace, script results).
+    // Without `headless` the player opens its window here (throwing sdl::SdlError when it
+    // cannot); `scripted` says a script will be the user, which keeps message boxes printed
+    // and answered from the script's queue in the window too.
+    Player(const PlayerOptions& options, std::ostream& out);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Starts the game and runs it until the user (or the script) is done or the game shuts
+    // down. With a script the script is the user; headless without one, nobody is. Returns the
+    // exit status: 0, 1 when an expectation of the script failed, 2 on a script error (reported
+    // on `errors` with its line number).
+    int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
+
+    // The media of the run: silent bookkeeping devices headless, SDL's audio in a window.
+    SoundDevice& Sound() { return *sound_; }
+    MusicDevice& Music() { return *music_; }
+    // Where the media operations write their trace lines (nowhere without --trace-media).
+    const MediaTrace& Trace() const { return media_trace_; }
+
+    // The notify window's `LogLine`: appends a line (Windows-1252 bytes) to the notify list,
+    // selecting it so the newest line is in view, and prints it as a "log:" line. It does not
+    // look at `LogSwitch`; its callers do.
+    void LogLine(const std::string& text);
+    std::function<void(const std::string&)> LogSink();
+    // Where the media devices report what they start ("sound 3 door.wav loop=0 pan=0 vol=0");
+    // empty unless media tracing is on, so devices need not format lines nobody reads.
+    std::function<void(const std::string&)> MediaTraceSink();
+
+    // Ends every loop that waits for the user; the run then returns.
+    void ShutDown();
+
+    const PlayerOptions& Options() const { return options_; }
+    Clock& GetClock() { return *clock_; }
+    EventLoop& Loop() { return loop_; }
+    Desktop& GetDesktop() { return desktop_; }
+    GameState& State() { return state_; }
+    PlayerQueries& Queries() { return queries_; }
+    HeadlessMessageBox& MessageBoxes() { return message_box_; }
+    // The window of a run that has one.
+    sdl::GameWindow* GameWindow() { return window_.get(); }
+    ScriptOutput& Output() { return output_; }
+    morvane::Forms& GetForms() { return forms_; }
+    PictureService& Pictures() { return pictures_; }
+
+  private:
+    void StartUp();
+    void TurnLoggingOn();
+
+    std::unique_ptr<Clock> MakeClock();
+    void MakeMediaDevices();
+    MessageBoxService& ChooseMessageBox();
+
+    PlayerOptions options_;
+    // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
+    std::unique_ptr<sdl::GameWindow> window_;
+    std::unique_ptr<Clock> clock_;
+    EventLoop loop_;
+    ScriptOutput output_;
+    // Headless, and whenever a script is the user, boxes are printed and answered from the
+    // script's queue, so a script gives the same output with and without a window.
+    MediaTrace media_trace_;
+    HeadlessMessageBox message_box_;
+    std::unique_ptr<sdl::CanvasMessageBox> canvas_message_box_;
+    MemoryClipboard clipboard_;
+    Desktop desktop_;
+    GameState state_;
+    PictureService pictures_;
+    std::unique_ptr<SdlAudio> audio_;
+    std::unique_ptr<SoundDevice> sound_;
+    std::unique_ptr<MusicDevice> music_;
+    // The game's windows live on the desktop and go before it.
+    morvane::Forms forms_;
+    PlayerQueries queries_;
+    PlayerDatabaseUi database_ui_;
+};
+
+}  // namespace morvane

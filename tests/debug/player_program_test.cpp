@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "database/game_data.h"
+#include "support/game_builder.h"
+#include "support/temp_folder.h"
+
+namespace morvane {
+namespace {
+
+// Runs the built morvane-player as an author would, on a game folder the test writes.
+class PlayerProgram : public ::testing::Test {
+  protected:
+    PlayerProgram() {
+        GameData game;
+        game.General = GeneralRecord{};
+        // A location needs a picture to be on the map at all.
+        LocationRecord hidden;
+        hidden.Picture = FixedText<15>("(None)");
+        LocationRecord shown = hidden;
+        shown.Available = 1;
+        game.Locations = {shown, hidden, shown};
+        testing::GameBuilder(Game()).Write(game);
+    }
+
+    std::filesystem::path Game() const { return folder_.Path() / "game"; }
+
+    struct Result {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+
+    // `arguments` follow the program's name; `input` is its standard input.
+    Result Run(const std::string& arguments, const std::string& input = "") const {
+        const auto in = folder_.Write("stdin.txt", input);
+        const auto out = folder_.Path() / "stdout.txt";
+        const auto err = folder_.Path() / "stderr.txt";
+        const std::string command = std::string("'") + MORVANE_BUILD_DIR + "/morvane-player' " +
+                                    arguments + " < '" + in.string() + "' > '" + out.string() +
+                                    "' 2> '" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        Result result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = Read(out);
+        result.err = Read(err);
+        return result;
+    }
+
+    Result RunScript(const std::string& script, const std::string& options = "") const {
+        const auto file = folder_.Write("walk.txt", script);
+        return Run("'" + Game().string() + "' --headless --script '" + file.string() + "' " +
+                   options);
+    }
+
+    static std::string Read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    testing::TempFolder folder_;
+};
+
+TEST_F(PlayerProgram, ScriptThatHoldsExitsZero) {
+    const auto result = RunScript(
+        "# the map after start-up\nwait 2000\nexpect location 1 shown\nexpect location 2 hidden\n"
+        "expect scene 0\nexpect in-hand none\nstate\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
+}
+
+TEST_F(PlayerProgram, ScriptsDriveTheGamesWindows) {
+    const auto result = RunScript(
+        "expect visible Main\nexpect hidden MapWindow\nexpect caption Main.Command1 Debug\n"
+        "click Main.Animation(3)\nhover MapWindow.Loctn(1)\nclick Main.Command1 right\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "note: Main.Animation(3) not reachable\nnote: MapWindow.Loctn(1) not reachable\n"
+              "note: Main.Command1 not reachable\n");
+}
+
+TEST_F(PlayerProgram, FailedExpectationsArePrintedAndExitOne) {
+    const auto result = RunScript("expect scene 2\nexpect flag 7 1\nstate\n");
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.out,
+              "FAIL 1: scene is 0, expected 2\nFAIL 2: flag 7 is 0, expected 1\n"
+              "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
+}
+
+TEST_F(PlayerProgram, MalformedLineOrUnknownControlExitsTwo) {
+    const auto malformed = RunScript("wait 10\n\nclick Main.Animation(3) twice\nstate\n");
+    EXPECT_EQ(malformed.status, 2);
+    EXPECT_NE(malformed.err.find("script line 3: "), std::string::npos) << malformed.err;
+    EXPECT_EQ(malformed.out, "");
+
+    const auto unknown = RunScript("state\nclick Main.NoSuchControl\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("script line 2: unknown control Main.NoSuchControl"),
+              std::string::npos)
+        << unknown.err;
+    EXPECT_EQ(unknown.out, "") << "nothing runs before the script is known to be good";
+}
+
+TEST_F(PlayerProgram, ScriptFromStandardInput) {
+    const auto result =
+        Run("'" + Game().string() + "' --headless --script -", "expect location 3 shown\nstate\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
+}
+
+TEST_F(PlayerProgram, SameScriptSameOutput) {
+    const std::string script = "wait 5000\nexpect scene 1\nstate\nwait 60000\nstate\n";
+    const auto first = RunScript(script, "--log --trace-media");
+    const auto second = RunScript(script, "--log --trace-media");
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.status, second.status);
+    EXPECT_EQ(first.out, second.out);
+    EXPECT_NE(first.out.find("FAIL 2: "), std::string::npos) << first.out;
+}
+
+TEST_F(PlayerProgram, SameScriptRunsInAWindowInRealTime) {
+    // The test programs run SDL on its dummy video driver, and so does the player they start.
+    const std::string script = "wait 150\nexpect location 2 shown\nstate\n";
+    const auto file = folder_.Write("walk.txt", script);
+    const auto windowed = Run("'" + Game().string() + "' --script '" + file.string() + "'");
+    const auto headless = RunScript(script);
+    EXPECT_EQ(windowed.status, 1) << windowed.err;
+    EXPECT_EQ(windowed.out, headless.out);
+    EXPECT_EQ(windowed.out,
+              "FAIL 2: map location 2 is hidden, expected shown\n"
+              "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
+}
+
+TEST_F(PlayerProgram, BadCommandLineOrMissingScriptExitsTwo) {
+    const auto option = Run("'" + Game().string() + "' --headless --fast");
+    EXPECT_EQ(option.status, 2);
+    EXPECT_NE(option.err.find("usage: morvane-player"), std::string::npos) << option.err;
+
+    const auto missing = Run("'" + Game().string() + "' --headless --script '" +
+                             (folder_.Path() / "no-such-script.txt").string() + "'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot read the script"), std::string::npos) << missing.err;
+}
+
+}  // namespace
+}  // namespace morvane
