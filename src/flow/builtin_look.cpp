@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "base/runtime_error.h"
@@ -59,6 +60,13 @@ class Canvas {
             return;
         }
         uint32_t& dst = pixels_[static_cast<std::size_t>(y) * width_ + x];
+        if (coverage >= 1 && Channel(argb, 24) == 0xFF) {
+            dst = argb;
+            return;
+        }
+        if (Channel(argb, 24) == 0) {
+            return;
+        }
         const double sa = Channel(argb, 24) / 255.0 * std::min(coverage, 1.0);
         const double da = Channel(dst, 24) / 255.0;
         const double oa = sa + da * (1 - sa);
@@ -98,6 +106,15 @@ class Canvas {
         const int y1 = static_cast<int>(std::ceil(top + height));
         for (int y = y0; y < y1; ++y) {
             for (int x = x0; x < x1; ++x) {
+                const bool within =
+                    x >= left && x + 1 <= left + width && y >= top && y + 1 <= top + height;
+                const bool clear_of_corners =
+                    (x >= left + radius && x + 1 <= left + width - radius) ||
+                    (y >= top + radius && y + 1 <= top + height - radius);
+                if (within && clear_of_corners) {
+                    Blend(x, y, argb);
+                    continue;
+                }
                 int inside = 0;
                 for (int sy = 0; sy < kSamples; ++sy) {
                     for (int sx = 0; sx < kSamples; ++sx) {
@@ -131,11 +148,17 @@ class Canvas {
                                fill_top, fill_bottom);
         Canvas mask(width_, height_);
         mask.RoundRect(il, it, iw, ih, std::max(radius - border, 0.0), kWhite);
-        for (std::size_t i = 0; i < pixels_.size(); ++i) {
-            const double coverage = Channel(mask.pixels_[i], 24) / 255.0;
-            if (coverage > 0) {
-                Blend(static_cast<int>(i % width_), static_cast<int>(i / width_), inner.pixels_[i],
-                      coverage);
+        const int x0 = std::max(static_cast<int>(il), 0);
+        const int y0 = std::max(static_cast<int>(it), 0);
+        const int x1 = std::min(static_cast<int>(std::ceil(il + iw)), width_);
+        const int y1 = std::min(static_cast<int>(std::ceil(it + ih)), height_);
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+                const double coverage = Channel(mask.pixels_[i], 24) / 255.0;
+                if (coverage > 0) {
+                    Blend(x, y, inner.pixels_[i], coverage);
+                }
             }
         }
     }
@@ -156,20 +179,47 @@ class Canvas {
     // Capital text centred on (centre_x, centre_y), with a soft shadow below it.
     void Text(std::string_view text, double centre_x, double centre_y, double cap_height,
               uint32_t colour) {
-        const double width = StrokeFont::TextWidth(text, cap_height);
-        const int pad = static_cast<int>(std::ceil(cap_height * 0.2)) + 2;
-        const int w = static_cast<int>(std::ceil(width)) + 2 * pad;
-        const int h = static_cast<int>(std::ceil(cap_height)) + 2 * pad;
-        const int left = static_cast<int>(std::lround(centre_x - width / 2)) - pad;
-        const int top = static_cast<int>(std::lround(centre_y - cap_height / 2)) - pad;
+        DrawText(MakeTextMask(text, cap_height), centre_x, centre_y, colour);
+    }
+
+    // The coverage of a text's strokes, drawn once and laid down as often as needed.
+    struct TextMask {
+        int width = 0;
+        int height = 0;
+        double text_width = 0;
+        double cap_height = 0;
+        int pad = 0;
+        std::vector<uint32_t> pixels;
+    };
+
+    static TextMask MakeTextMask(std::string_view text, double cap_height) {
+        TextMask mask;
+        mask.text_width = StrokeFont::TextWidth(text, cap_height);
+        mask.cap_height = cap_height;
+        mask.pad = static_cast<int>(std::ceil(cap_height * 0.2)) + 2;
+        mask.width = static_cast<int>(std::ceil(mask.text_width)) + 2 * mask.pad;
+        mask.height = static_cast<int>(std::ceil(cap_height)) + 2 * mask.pad;
         Shape shape;
-        StrokeFont::AddText(shape, text, pad, pad, cap_height);
-        Drawing shadow(w, h);
-        shadow.Fill(shape, kShadow);
-        Draw(shadow, left + 1, top + 2);
-        Drawing face(w, h);
-        face.Fill(shape, colour);
-        Draw(face, left, top);
+        StrokeFont::AddText(shape, text, mask.pad, mask.pad, cap_height);
+        Drawing drawing(mask.width, mask.height);
+        drawing.Fill(shape, kWhite);
+        mask.pixels = drawing.Pixels();
+        return mask;
+    }
+
+    void DrawText(const TextMask& mask, double centre_x, double centre_y, uint32_t colour) {
+        const int left = static_cast<int>(std::lround(centre_x - mask.text_width / 2)) - mask.pad;
+        const int top = static_cast<int>(std::lround(centre_y - mask.cap_height / 2)) - mask.pad;
+        for (const auto& [dx, dy, tint] : {std::tuple{1, 2, kShadow}, std::tuple{0, 0, colour}}) {
+            for (int y = 0; y < mask.height; ++y) {
+                for (int x = 0; x < mask.width; ++x) {
+                    const uint32_t p = mask.pixels[static_cast<std::size_t>(y) * mask.width + x];
+                    if (Channel(p, 24) != 0) {
+                        Blend(left + x + dx, top + y + dy, tint, Channel(p, 24) / 255.0);
+                    }
+                }
+            }
+        }
     }
 
   private:
@@ -190,8 +240,7 @@ PicturePtr TwoFrames(const Canvas& highlighted, const Canvas& normal) {
     return builder.Build();
 }
 
-Canvas ButtonFace(int width, int height, std::string_view caption, double cap_height,
-                  bool highlighted) {
+Canvas ButtonFace(int width, int height, const Canvas::TextMask& caption, bool highlighted) {
     Canvas canvas(width, height);
     const double radius = std::min(10.0, height / 3.0);
     if (highlighted) {
@@ -199,13 +248,13 @@ Canvas ButtonFace(int width, int height, std::string_view caption, double cap_he
     } else {
         canvas.Plate(0.5, 0.5, width - 1, height - 1, radius, 1.5, kSteel, kDusk, kPanel);
     }
-    canvas.Text(caption, width / 2.0, height / 2.0, cap_height, highlighted ? kWhite : kIvory);
+    canvas.DrawText(caption, width / 2.0, height / 2.0, highlighted ? kWhite : kIvory);
     return canvas;
 }
 
 PicturePtr TextButton(int width, int height, std::string_view caption, double cap_height) {
-    return TwoFrames(ButtonFace(width, height, caption, cap_height, true),
-                     ButtonFace(width, height, caption, cap_height, false));
+    const Canvas::TextMask mask = Canvas::MakeTextMask(caption, cap_height);
+    return TwoFrames(ButtonFace(width, height, mask, true), ButtonFace(width, height, mask, false));
 }
 
 Canvas MagnifierFace(bool highlighted) {
@@ -273,8 +322,12 @@ PicturePtr DrawEngineLogo() {
         for (std::size_t at = 0; at < coverage.size(); ++at) {
             const int x = static_cast<int>(at % kWidth);
             const int y = static_cast<int>(at / kWidth);
-            canvas.Blend(x, y, mark.Pixels()[at], letter);
-            canvas.Blend(x, y, name.Pixels()[at], title);
+            if (Channel(mark.Pixels()[at], 24) != 0) {
+                canvas.Blend(x, y, mark.Pixels()[at], letter);
+            }
+            if (title > 0 && Channel(name.Pixels()[at], 24) != 0) {
+                canvas.Blend(x, y, name.Pixels()[at], title);
+            }
         }
         // The finished mark stays a while before the logo ends.
         builder.AddFrame(canvas.Pixels().data(), frame == kSweepFrames + 2 ? 1500 : 80);
@@ -394,7 +447,8 @@ PicturePtr BuiltInLook::QuitAnswer(int look) const {
     }
     return Get(static_cast<Item>(kQuitAnswer1 + look - 1), [look] {
         const bool highlighted = look % 2 == 1;
-        return Still(ButtonFace(88, 40, look <= 2 ? "Yes" : "No", 13, highlighted));
+        return Still(
+            ButtonFace(88, 40, Canvas::MakeTextMask(look <= 2 ? "Yes" : "No", 13), highlighted));
     });
 }
 

@@ -21,6 +21,13 @@ bool WaitFor(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bo
     return ctx.GetDesktop().Loop().WaitUntil(condition, bound_ms);
 }
 
+bool WaitForUser(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bound_ms) {
+    EventLoop& loop = ctx.GetDesktop().Loop();
+    const TimeMs deadline = loop.Now() + bound_ms;
+    loop.RunMainLoop([&] { return condition() || loop.Now() >= deadline; });
+    return condition();
+}
+
 void ShowPointer(FlowContext& ctx, int image) {
     const PicturePtr& picture = ctx.Windows.MousePoint.Pointer(image).Picture();
     if (picture != nullptr) {

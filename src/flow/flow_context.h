@@ -50,6 +50,11 @@ void Pump(FlowContext& ctx);
 // Processes events until `condition` holds or `bound_ms` passes; false when it did not hold.
 bool WaitFor(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bound_ms);
 
+// Waits as the game waits for the user: events, timers and input (Escape on the credits, a
+// second click during a pause) all run until `condition` holds, `bound_ms` passes or the input
+// ends; false when the condition did not hold.
+bool WaitForUser(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bound_ms);
+
 // Custom pointer image 1 to 15 of the pointer window as the screen pointer, unless it shows it.
 void ShowPointer(FlowContext& ctx, int image);
 bool PointerIs(const FlowContext& ctx, int image);

@@ -78,7 +78,7 @@ void PlayIntroAVI(FlowContext& ctx, const std::string& fileName, Integer volume)
         Pump(ctx);
         const TimeMs bound =
             movie.MovieLength() + intro.UserIntroTimer.Interval() + kMovieOverrunMs;
-        if (!WaitFor(
+        if (!WaitForUser(
                 ctx, [&ctx] { return ctx.Flow.IntroDone; }, bound)) {
             // The movie never reported its end: the window closes as after Escape.
             ctx.Flow.IntroPlaying = false;

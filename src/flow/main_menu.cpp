@@ -156,7 +156,7 @@ void Buttn_Click(FlowContext& ctx, int button) {
     flow.MenuBusy = true;
     PlayClickSound(ctx);
     menu.PauseTimer.SetEnabled(true);
-    WaitFor(
+    WaitForUser(
         ctx, [&flow] { return flow.PauseElapsed; }, kPauseBoundMs);
     switch (button) {
         case kIntroButton:

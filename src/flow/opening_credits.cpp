@@ -88,7 +88,7 @@ void PlayOpenCredsAVI(FlowContext& ctx, const std::string& fileName) {
 void WaitForCredits(FlowContext& ctx) {
     const MovieControl& movie = ctx.Windows.StartForm.UserAVILogo;
     const TimeMs bound = movie.Visible() ? movie.MovieLength() + kMovieOverrunMs : kCreditsBoundMs;
-    if (!WaitFor(
+    if (!WaitForUser(
             ctx, [&ctx] { return !ctx.Flow.UserLogoShowing; }, bound)) {
         // Nothing ended the credits: they end here, as Escape would end them.
         SkipCredits(ctx);

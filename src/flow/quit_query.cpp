@@ -109,7 +109,7 @@ void ButtnYes_Click(FlowContext& ctx) {
     StopDelayTimers(ctx.Windows.Main);
     flow.PauseElapsed = false;
     ctx.Windows.QuitGameQuery.PauseIt.SetEnabled(true);
-    WaitFor(
+    WaitForUser(
         ctx, [&flow] { return flow.PauseElapsed; }, kPauseBoundMs);
     ctx.Windows.Main.Block.SetVisible(true);
     ctx.Windows.NoWin.Unload();
