@@ -74,6 +74,14 @@ void ApplyValues(FlowContext& ctx, const GeneralRecord& general) {
         s.CdLastScene[cd] = general.CdLastScene[cd];
     }
     ctx.State.RunningFromCD = general.RunsFromCd == 1;
+    // The engine's own buttons and movies read these from the game state.
+    ctx.State.ClickSound = s.ClickSound;
+    ctx.State.ClickVolume = s.ClickVolume;
+    ctx.State.ClickPan = s.ClickPan;
+    ctx.State.MouseOverSound = s.MouseOverSound;
+    ctx.State.MouseOverVolume = s.MouseOverVolume;
+    ctx.State.MouseOverPan = s.MouseOverPan;
+    ctx.State.MovieSizeMode = s.MovieSizeMode;
     // The windows carry the game's title; the main window's is the one the system shows.
     ctx.Windows.Main.SetCaption(ctx.State.GameTitle);
     ctx.Windows.MainMenu.SetCaption(ctx.State.GameTitle);
