@@ -40,22 +40,6 @@ void MusicError(EngineContext& ctx, const std::string& heading, const std::strin
                 MsgBoxIcon::kNone);
 }
 
-void PlayMidi(EngineContext& ctx, const std::string& file, Long volume) {
-    try {
-        StartMidi(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume);
-    } catch (const RuntimeError& error) {
-        MusicError(ctx, "ERROR PLAYING MIDI FILE.  ", file, error);
-    }
-}
-
-void PlayMp3(EngineContext& ctx, const std::string& file, Long volume) {
-    try {
-        StartMp3(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume, 0);
-    } catch (const RuntimeError& error) {
-        MusicError(ctx, "ERROR PLAYING MP3 FILE.  ", file, error);
-    }
-}
-
 void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, bool restart) {
     GameState& s = ctx.State;
     const bool same_name = EqualsIgnoreCase(file, s.CurrentSoundtrack);
@@ -88,11 +72,11 @@ void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, b
         s.CurrentSoundtrackVolume = volume;
     }
     if (kind == "mp3") {
-        PlayMp3(ctx, file, volume);
+        PlayMP3(ctx, file, volume, 0);
     } else if (kind == "wav") {
         PlayWAVMVX(ctx, file, true, kSoundtrackChannel, 0, volume);
     } else if (kind == "mid") {
-        PlayMidi(ctx, file, volume);
+        PlayMIDI(ctx, file, volume);
     }
     LogIfOn(ctx, "Soundtrack changed to '" + file + "'.");
 }
@@ -153,6 +137,22 @@ void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bo
         SoundtrackSteps(ctx, FileName, Volume, Restart);
     } catch (const RuntimeError& error) {
         ReportTrap(ctx, "Soundtrack", error);
+    }
+}
+
+void PlayMIDI(EngineContext& ctx, const std::string& file, Long volume) {
+    try {
+        StartMidi(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume);
+    } catch (const RuntimeError& error) {
+        MusicError(ctx, "ERROR PLAYING MIDI FILE.  ", file, error);
+    }
+}
+
+void PlayMP3(EngineContext& ctx, const std::string& file, Long volume, Long balance) {
+    try {
+        StartMp3(ctx.Music, ctx.Trace, ctx.State.Paths, file, volume, balance);
+    } catch (const RuntimeError& error) {
+        MusicError(ctx, "ERROR PLAYING MP3 FILE.  ", file, error);
     }
 }
 

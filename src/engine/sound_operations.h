@@ -19,6 +19,10 @@ void PlayWAVMVX(EngineContext& ctx, const std::string& FileName, bool Loop, Inte
 void StopWav(EngineContext& ctx, Integer Channel);
 
 // Changes, re-levels or stops the soundtrack ("(stop sndtrk)" in any case stops it).
+// The MIDI and MP3 engines' play operations, with their own error boxes.
+void PlayMIDI(EngineContext& ctx, const std::string& file, Long volume);
+void PlayMP3(EngineContext& ctx, const std::string& file, Long volume, Long balance);
+
 void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bool Restart);
 
 // The file a bare media name stands for; error 53 when there is none.

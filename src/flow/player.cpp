@@ -40,7 +40,8 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       main_view_(forms_, movie_screen_),
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
               engine_hooks_, LogSink()),
-      interaction_(engine_, forms_) {
+      interaction_(engine_, forms_),
+      flow_services_(engine_, interaction_, [this] { ShutDown(); }) {
     desktop_.SetPictures(&pictures_);
     desktop_.SetMovieEngine(movie_engine_.get());
     engine_.Trace = media_trace_;
@@ -48,6 +49,7 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
     AttachInteraction(interaction_);
     engine_hooks_.AttachInteraction(interaction_);
     database_ui_.AttachInteraction(interaction_);
+    flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);
@@ -136,19 +138,13 @@ void Player::TurnLoggingOn() {
     forms_.MvDebug.Check1.SetValue(CheckBox::kChecked);
 }
 
-// For now start-up opens the databases and shows the main window, so that a script can drive
-// the windows; the start window with its logo, credits and main menu replaces this.
+// The start window's load starts everything else: the logo, the databases, the credits and
+// the main menu.
 void Player::StartUp() {
     if (options_.log) {
         TurnLoggingOn();
     }
-    GetInitData(state_, database_ui_);
-    OpenGenBase(state_, database_ui_);
-    OpenLocBase(state_, database_ui_);
-    OpenInvBase(state_, database_ui_);
-    OpenSceneBase(state_, database_ui_);
-    OpenConvBase(state_, database_ui_);
-    forms_.Main.Show();
+    flow_->Start();
 }
 
 int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors) {

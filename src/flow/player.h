@@ -14,8 +14,10 @@
 #include "engine/game_state.h"
 #include "engine/movie_control_screen.h"
 #include "flow/command_line.h"
+#include "flow/game_flow.h"
 #include "flow/player_database_ui.h"
 #include "flow/player_engine_hooks.h"
+#include "flow/player_flow_services.h"
 #include "flow/player_queries.h"
 #include "forms/forms.h"
 #include "interaction/interaction_context.h"
@@ -141,6 +143,9 @@ class Player {
     EngineContext engine_;
     // The user's side of the game: scene objects, arrows, inventory, close-up and map.
     InteractionContext interaction_;
+    // Start-up, the menus, new games, quitting and shutdown.
+    PlayerFlowServices flow_services_;
+    std::unique_ptr<GameFlow> flow_;
 };
 
 }  // namespace morvane

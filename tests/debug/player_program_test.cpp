@@ -69,7 +69,7 @@ class PlayerProgram : public ::testing::Test {
 
 TEST_F(PlayerProgram, ScriptThatHoldsExitsZero) {
     const auto result = RunScript(
-        "# the map after start-up\nwait 2000\nexpect location 1 shown\nexpect location 2 hidden\n"
+        "# the map after start-up\nwait 4000\nexpect location 1 shown\nexpect location 2 hidden\n"
         "expect scene 0\nexpect in-hand none\nstate\n");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
@@ -77,7 +77,8 @@ TEST_F(PlayerProgram, ScriptThatHoldsExitsZero) {
 
 TEST_F(PlayerProgram, ScriptsDriveTheGamesWindows) {
     const auto result = RunScript(
-        "expect visible Main\nexpect hidden MapWindow\nexpect caption Main.Command1 Debug\n"
+        "wait 4000\nexpect visible MainMenu\nexpect hidden MapWindow\n"
+        "expect caption Main.Command1 Debug\n"
         "click Main.Animation(3)\nhover MapWindow.Loctn(1)\nclick Main.Command1 right\n");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out,
@@ -86,10 +87,10 @@ TEST_F(PlayerProgram, ScriptsDriveTheGamesWindows) {
 }
 
 TEST_F(PlayerProgram, FailedExpectationsArePrintedAndExitOne) {
-    const auto result = RunScript("expect scene 2\nexpect flag 7 1\nstate\n");
+    const auto result = RunScript("wait 4000\nexpect scene 2\nexpect flag 7 1\nstate\n");
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_EQ(result.out,
-              "FAIL 1: scene is 0, expected 2\nFAIL 2: flag 7 is 0, expected 1\n"
+              "FAIL 2: scene is 0, expected 2\nFAIL 3: flag 7 is 0, expected 1\n"
               "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
 }
 
@@ -108,8 +109,8 @@ TEST_F(PlayerProgram, MalformedLineOrUnknownControlExitsTwo) {
 }
 
 TEST_F(PlayerProgram, ScriptFromStandardInput) {
-    const auto result =
-        Run("'" + Game().string() + "' --headless --script -", "expect location 3 shown\nstate\n");
+    const auto result = Run("'" + Game().string() + "' --headless --script -",
+                            "wait 4000\nexpect location 3 shown\nstate\n");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "state: scene=0 in-hand=none inventory=[] flags=[] locations=[1 3]\n");
 }
@@ -126,7 +127,7 @@ TEST_F(PlayerProgram, SameScriptSameOutput) {
 
 TEST_F(PlayerProgram, SameScriptRunsInAWindowInRealTime) {
     // The test programs run SDL on its dummy video driver, and so does the player they start.
-    const std::string script = "wait 150\nexpect location 2 shown\nstate\n";
+    const std::string script = "wait 4000\nexpect location 2 shown\nstate\n";
     const auto file = folder_.Write("walk.txt", script);
     const auto windowed = Run("'" + Game().string() + "' --script '" + file.string() + "'");
     const auto headless = RunScript(script);

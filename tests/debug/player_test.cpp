@@ -10,6 +10,7 @@
 #include "database/game_data.h"
 #include "flow/command_line.h"
 #include "platform/control_button.h"
+#include "platform/control_display.h"
 #include "platform/control_list_box.h"
 #include "support/game_builder.h"
 #include "support/temp_folder.h"
@@ -82,7 +83,7 @@ TEST_F(PlayerTest, ScriptsReadTheGameStateAndTheOpenedDatabases) {
     state.ItemInHand = 2;
 
     EXPECT_EQ(Play(player,
-                   "expect scene 6\nexpect flag 5 2\nexpect inventory 7 3\n"
+                   "wait 4000\nexpect scene 6\nexpect flag 5 2\nexpect inventory 7 3\n"
                    "expect in-hand 3\nexpect location 2 shown\n"
                    "expect location 1 hidden\nexpect playing 1 none\nstate\n"),
               0)
@@ -115,9 +116,9 @@ TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
     player.State().ItemInHand = 1;
 
     // Opening the general file makes pointer 13 the current pointer.
-    EXPECT_EQ(Play(player, "expect pointer 13\nexpect pointer item\n"), 1);
+    EXPECT_EQ(Play(player, "wait 4000\nexpect pointer 13\nexpect pointer item\n"), 1);
     EXPECT_EQ(out_.str(),
-              "FAIL 2: the pointer shows pointer 13, expected the held item's "
+              "FAIL 3: the pointer shows pointer 13, expected the held item's "
               "pointer\n");
 
     player.GetDesktop().Pointer().ShowPicture(held_hl);
@@ -129,18 +130,17 @@ TEST_F(PlayerTest, PointerExpectationsUseTheHiddenPointerWindows) {
 TEST_F(PlayerTest, LogLinesAndMessageBoxesShareOneOrderedOutput) {
     options_.log = true;
     Player player(options_, out_);
-    Main& window = player.GetForms().Main;
-    window.Command1.SetVisible(true);
-    window.Command1.OnClick = [&] {
+    // The start window's "Loading" line is the first thing a user can click.
+    Label& loading = player.GetForms().StartForm.Label1;
+    loading.OnClick = [&] {
         player.LogLine("before");
         const auto answer = player.GetDesktop().ShowMessageBox(
             {"Title", "Sure?", MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion});
         player.LogLine(answer == MsgBoxResult::kYes ? "yes" : "no");
     };
 
-    EXPECT_EQ(Play(player, "answer yes\nclick Main.Command1\n"), 0) << errors_.str();
+    EXPECT_EQ(Play(player, "answer yes\nclick StartForm.Label1\n"), 0) << errors_.str();
     EXPECT_TRUE(player.State().LogSwitch) << "--log turns logging on from the start";
-    EXPECT_TRUE(window.Visible()) << "start-up shows the main window";
     EXPECT_EQ(out_.str(), "log: before\nmsgbox: Title | Sure?\nlog: yes\n");
     const ListBox& notify = player.GetForms().NoWin.List1;
     ASSERT_EQ(notify.ListCount(), 2);
@@ -197,7 +197,7 @@ TEST_F(PlayerTest, UnknownControlIsAScriptError) {
 TEST_F(PlayerTest, HeadlessWithoutAScriptEndsWhenThePlayerWaits) {
     Player player(options_, out_);
     EXPECT_EQ(player.Run(std::nullopt, errors_), 0);
-    EXPECT_EQ(player.State().LocationCount, 2) << "the databases were opened";
+    EXPECT_TRUE(player.GetForms().StartForm.Visible()) << "the start window was shown";
 }
 
 }  // namespace

@@ -106,8 +106,11 @@ class InteractionTest : public ::testing::Test {
             forms.MousePoint.Defaults(n).SetPicture(
                 MakeBlankPicture("default " + std::to_string(n)));
         }
+        // Start-up runs its course (logo, databases, main menu) before the test takes over.
         std::ostringstream errors;
-        player_->Run(std::vector<ScriptCommand>{}, errors);
+        player_->Run(ParseScript("wait 8000\n").commands, errors);
+        forms.MainMenu.Hide();
+        forms.Main.Show();
         if (scene != 0) {
             Enter(scene);
         }
