@@ -122,16 +122,21 @@ bool Desktop::InTopBand(const Window& window) const {
     return false;
 }
 
+int Desktop::Band(const Window& window) const {
+    // A window whose modal loop runs lies above every other, topmost ones included: input can
+    // reach nothing else, so nothing may cover it.
+    if (window.modal_) {
+        return 2;
+    }
+    return InTopBand(window) ? 1 : 0;
+}
+
 void Desktop::BringToFront(Window& window) {
     std::erase(stacking_, &window);
-    if (InTopBand(window)) {
-        stacking_.push_back(&window);
-        NoteChange();
-        return;
-    }
-    const auto first_top = std::find_if(stacking_.begin(), stacking_.end(),
-                                        [this](const Window* w) { return InTopBand(*w); });
-    stacking_.insert(first_top, &window);
+    const int band = Band(window);
+    const auto above = std::find_if(stacking_.begin(), stacking_.end(),
+                                    [this, band](const Window* w) { return Band(*w) > band; });
+    stacking_.insert(above, &window);
     NoteChange();
 }
 

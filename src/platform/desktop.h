@@ -119,6 +119,8 @@ class Desktop {
     void RunModal(Window& window);
     void Forget(const Control& control);
     bool InTopBand(const Window& window) const;
+    // 0 for ordinary windows, 1 for topmost ones and those they own, 2 for running modal ones.
+    int Band(const Window& window) const;
     Window* KeyTarget() const;
 
     void DeliverMouseMove(Point screen, int shift);

@@ -108,7 +108,7 @@ TEST_F(DemoScript, QuitQueryNoContinuesYesReturnsToTheMenuWithEveryFlagCleared) 
                             "click QuitGameQuery.ButtnNo\nwait 500\n"
                             "expect hidden QuitGameQuery\nexpect hidden MainMenu\n"
                             "expect scene 1\nexpect flag 9 1\n"
-                            "click Main.MainMenuButtn\nclick QuitGameQuery.ButtnYes\nwait 500\n"
+                            "click Main.MainMenuButtn\nclick QuitGameQuery.ButtnYes\nwait 1500\n"
                             "expect visible MainMenu\nexpect flag 9 0\nstate\n");
     EXPECT_EQ(result.status, 0) << result.out << result.err;
     EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
