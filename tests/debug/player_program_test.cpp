@@ -9,6 +9,7 @@
 
 #include "database/game_data.h"
 #include "support/game_builder.h"
+#include "support/player_process.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -31,37 +32,15 @@ class PlayerProgram : public ::testing::Test {
 
     std::filesystem::path Game() const { return folder_.Path() / "game"; }
 
-    struct Result {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
+    using Result = testing::PlayerRun;
 
     // `arguments` follow the program's name; `input` is its standard input.
     Result Run(const std::string& arguments, const std::string& input = "") const {
-        const auto in = folder_.Write("stdin.txt", input);
-        const auto out = folder_.Path() / "stdout.txt";
-        const auto err = folder_.Path() / "stderr.txt";
-        const std::string command = std::string("'") + MORVANE_BUILD_DIR + "/morvane-player' " +
-                                    arguments + " < '" + in.string() + "' > '" + out.string() +
-                                    "' 2> '" + err.string() + "'";
-        const int raw = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Read(out);
-        result.err = Read(err);
-        return result;
+        return testing::RunPlayer(folder_, arguments, input);
     }
 
     Result RunScript(const std::string& script, const std::string& options = "") const {
-        const auto file = folder_.Write("walk.txt", script);
-        return Run("'" + Game().string() + "' --headless --script '" + file.string() + "' " +
-                   options);
-    }
-
-    static std::string Read(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return testing::RunPlayerScript(folder_, Game(), script, options);
     }
 
     testing::TempFolder folder_;

@@ -10,6 +10,7 @@
 #include "database/game_data.h"
 #include "database/game_files.h"
 #include "platform/game_paths.h"
+#include "support/player_process.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -34,31 +35,10 @@ class DemoScript : public ::testing::Test {
         WriteGameFiles(Game(), game);
     }
 
-    struct Result {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
+    using Result = testing::PlayerRun;
 
     Result Run(const std::string& script, const std::string& options = "") const {
-        const auto file = folder_.Write("walk.txt", script);
-        const auto out = folder_.Path() / "stdout.txt";
-        const auto err = folder_.Path() / "stderr.txt";
-        const std::string command = std::string("'") + MORVANE_BUILD_DIR + "/morvane-player' '" +
-                                    Game().string() + "' --headless --script '" + file.string() +
-                                    "' " + options + " < /dev/null > '" + out.string() + "' 2> '" +
-                                    err.string() + "'";
-        const int raw = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Read(out);
-        result.err = Read(err);
-        return result;
-    }
-
-    static std::string Read(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return testing::RunPlayerScript(folder_, Game(), script, options);
     }
 
     static int Count(const std::string& text, const std::string& part) {
