@@ -73,12 +73,12 @@ void MeasureMovie(double seconds) {
     sdl::WindowedDesktop runtime;
     DemoScene scene(runtime.desktop, 0);
     testing::TempFolder folder;
-    testing::TestMovie spec;
-    spec.width = Main::kSceneWidth;
-    spec.height = Main::kSceneHeight;
-    spec.frames = 30;
-    spec.frames_per_second = 15;
-    testing::WriteTestMovie(folder.Path() / "movie.avi", spec);
+    testing::TestMovie movie_shape;
+    movie_shape.width = Main::kSceneWidth;
+    movie_shape.height = Main::kSceneHeight;
+    movie_shape.frames = 30;
+    movie_shape.frames_per_second = 15;
+    testing::WriteTestMovie(folder.Path() / "movie.avi", movie_shape);
     const GamePaths paths(folder.Path());
     ffmpeg::MovieAudio audio;
     FfmpegMovieEngine engine(runtime.loop, paths, &audio);
@@ -107,8 +107,8 @@ void MeasureMovie(double seconds) {
     std::printf(
         "cpu movie %dx%d MJPEG at %d fps with sound: %5.2f %% of a core over %.0f s  (%d movie "
         "frames shown, %llu redraws, sound device %s)\n",
-        spec.width, spec.height, spec.frames_per_second, share * 100, seconds, frames,
-        static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws),
+        movie_shape.width, movie_shape.height, movie_shape.frames_per_second, share * 100, seconds,
+        frames, static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws),
         audio.Available() ? "open" : "missing");
 }
 

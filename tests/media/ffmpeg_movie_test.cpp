@@ -109,10 +109,11 @@ TEST_F(FfmpegMovieTest, FramesFollowTheClockAndStopHoldsThem) {
     for (const auto video : {TestMovie::Video::kMjpeg, TestMovie::Video::kRaw}) {
         SCOPED_TRACE(video == TestMovie::Video::kRaw ? "raw" : "mjpeg");
         events_.clear();
-        TestMovie spec;
-        spec.video = video;
+        TestMovie movie_shape;
+        movie_shape.video = video;
         const TimeMs start = runtime_.clock.Now();
-        movie_->SetFileName(Movie(video == TestMovie::Video::kRaw ? "raw.avi" : "mjpeg.avi", spec));
+        movie_->SetFileName(
+            Movie(video == TestMovie::Video::kRaw ? "raw.avi" : "mjpeg.avi", movie_shape));
         movie_->SetCommand("play");
         Pass(350);
         EXPECT_TRUE(ShowsFrame(3)) << ShownGrey();
@@ -169,10 +170,10 @@ TEST_F(FfmpegMovieTest, TheGamesCodecsPlayWithTheirSound) {
                   {Video::kMjpeg, Sound::kMp3, "mp3.avi", 4}};
     for (const auto& each : movies) {
         SCOPED_TRACE(each.name);
-        TestMovie spec;
-        spec.video = each.video;
-        spec.sound = each.sound;
-        movie_->SetFileName(Movie(each.name, spec));
+        TestMovie movie_shape;
+        movie_shape.video = each.video;
+        movie_shape.sound = each.sound;
+        movie_->SetFileName(Movie(each.name, movie_shape));
         // Sound codecs of a fixed frame size may run a little past the pictures.
         EXPECT_GE(movie_->MovieLength(), 1000);
         EXPECT_LE(movie_->MovieLength(), 1100);
@@ -189,9 +190,9 @@ TEST_F(FfmpegMovieTest, TheGamesCodecsPlayWithTheirSound) {
 }
 
 TEST_F(FfmpegMovieTest, AMovieWithoutSoundPlaysSilent) {
-    TestMovie spec;
-    spec.sound = TestMovie::Sound::kNone;
-    movie_->SetFileName(Movie("silent.avi", spec));
+    TestMovie movie_shape;
+    movie_shape.sound = TestMovie::Sound::kNone;
+    movie_->SetFileName(Movie("silent.avi", movie_shape));
     EXPECT_EQ(movie_->MovieLength(), 1000);
     movie_->SetCommand("play");
     Pass(1000);
