@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "debug/script.h"
-#include "flow/command_line.h"
-#include "flow/player.h"
 #include "platform/sdl/sdl_library.h"
+#include "player/command_line.h"
+#include "player/player.h"
 
 namespace {
 

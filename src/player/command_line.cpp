@@ -1,4 +1,4 @@
-#include "flow/command_line.h"
+#include "player/command_line.h"
 
 namespace morvane {
 

@@ -1,41 +1,29 @@
-#include "flow/player.h"
+#include "player/player.h"
 
+#include "backend/sdl_backend.h"
 #include "debug/script_driver.h"
-#include "engine/database_open.h"
 #include "engine/engine_wiring.h"
 #include "interaction/interaction_wiring.h"
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
-#include "media/headless_movie_engine.h"
-#include "media/headless_music_device.h"
-#include "media/headless_sound_device.h"
-#include "media/sdl/sdl_audio.h"
-#include "media/sdl/sdl_music_device.h"
-#include "media/sdl/sdl_sound_device.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
-#include "platform/sdl/canvas_message_box.h"
-#include "platform/sdl/game_window.h"
 #include "platform/window.h"
 
 namespace morvane {
 
-Player::Player(const PlayerOptions& options, std::ostream& out)
+Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, std::ostream& out)
     : options_(options),
-      window_(options.headless ? nullptr : std::make_unique<sdl::GameWindow>()),
-      clock_(MakeClock()),
-      loop_(*clock_),
+      backend_(std::move(backend)),
       output_(out, options.trace_media),
       media_trace_(MediaTraceSink()),
       message_box_(out),
-      desktop_(loop_, ChooseMessageBox(), clipboard_),
+      core_(*backend_, PrintedMessageBoxes()),
       state_(GamePaths(options.game_folder)),
-      pictures_(state_.Paths),
-      media_(MakeMediaDevices()),
+      pictures_(state_.Paths, &backend_->Stills()),
+      media_(backend_->MakeMedia(loop_)),
       forms_(desktop_),
       queries_(state_, desktop_),
-      database_ui_(desktop_, kApplicationTitle),
-      movie_engine_(MakeMovieEngine()),
+      database_ui_(desktop_, forms_, kApplicationTitle),
+      movie_engine_(backend_->MakeMovieEngine(loop_, state_.Paths)),
       movie_screen_(forms_.Main.MovieWindow),
       main_view_(forms_, movie_screen_),
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
@@ -51,59 +39,17 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
-    if (window_) {
-        window_->Attach(desktop_);
-        if (canvas_message_box_) {
-            canvas_message_box_->Attach(desktop_);
-        }
-        // The window is the user unless a script is.
-        loop_.SetInputSource(window_.get());
-    }
 }
 
-std::unique_ptr<Clock> Player::MakeClock() {
-    if (!window_) {
-        return std::make_unique<VirtualClock>();
-    }
-    // Real time, sleeping in the window so that input wakes the player at once.
-    return std::make_unique<SystemClock>(window_->Blocker());
-}
+Player::Player(const PlayerOptions& options, std::ostream& out)
+    : Player(options, options.headless ? MakeHeadlessBackend() : MakeSdlBackend(), out) {}
 
-std::unique_ptr<MovieEngine> Player::MakeMovieEngine() {
-    if (!window_) {
-        return std::make_unique<HeadlessMovieEngine>(loop_, state_.Paths);
+// Headless nobody but a script answers; in the window the user does, unless a script is the user.
+MessageBoxService* Player::PrintedMessageBoxes() {
+    if (backend_->MessageBoxes() == nullptr || options_.script) {
+        return &message_box_;
     }
-    // In a window movies are decoded and heard; without an audio device they play silent.
-    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>();
-    return std::make_unique<FfmpegMovieEngine>(
-        loop_, state_.Paths, movie_audio_->Available() ? movie_audio_.get() : nullptr);
-}
-
-Player::MediaDevices Player::MakeMediaDevices() {
-    MediaDevices devices;
-    if (window_) {
-        try {
-            devices.audio = std::make_unique<SdlAudio>();
-            devices.sound = std::make_unique<SdlSoundDevice>(loop_, *devices.audio);
-            devices.music = std::make_unique<SdlMusicDevice>(*devices.audio);
-            return devices;
-        } catch (const RuntimeError&) {
-            // Without any audio driver the game still runs, with silent bookkeeping devices
-            // keeping the sounds' timing.
-            devices = {};
-        }
-    }
-    devices.sound = std::make_unique<HeadlessSoundDevice>(loop_);
-    devices.music = std::make_unique<HeadlessMusicDevice>();
-    return devices;
-}
-
-MessageBoxService& Player::ChooseMessageBox() {
-    if (!window_ || options_.script) {
-        return message_box_;
-    }
-    canvas_message_box_ = std::make_unique<sdl::CanvasMessageBox>(window_->GetFont());
-    return *canvas_message_box_;
+    return nullptr;
 }
 
 Player::~Player() = default;
@@ -164,7 +110,7 @@ int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& 
     }
     StartUp();
     loop_.RunMainLoop([] { return false; });
-    loop_.SetInputSource(window_.get());
+    loop_.SetInputSource(backend_->User());
     if (!driver) {
         return 0;
     }
