@@ -18,17 +18,7 @@ namespace {
 // Runs the built morvane-player as an author would, on a game folder the test writes.
 class PlayerProgram : public ::testing::Test {
   protected:
-    PlayerProgram() {
-        GameData game;
-        game.General = GeneralRecord{};
-        // A location needs a picture to be on the map at all.
-        LocationRecord hidden;
-        hidden.Picture = FixedText<15>("(None)");
-        LocationRecord shown = hidden;
-        shown.Available = 1;
-        game.Locations = {shown, hidden, shown};
-        testing::GameBuilder(Game()).Write(game);
-    }
+    PlayerProgram() { testing::GameBuilder(Game()).Write(testing::MapGame({true, false, true})); }
 
     std::filesystem::path Game() const { return folder_.Path() / "game"; }
 
