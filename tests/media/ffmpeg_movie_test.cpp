@@ -8,43 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "base/runtime_error.h"
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
-#include "media/ffmpeg_test_movie.h"
-#include "platform/game_paths.h"
-#include "platform/movie_control.h"
-#include "platform/runtime_fixture.h"
+#include "media/movie_engine_fixture.h"
 #include "support/runtime_errors.h"
-#include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
 
+using testing::ErrorNumberOf;
 using testing::GreyOfFrame;
 using testing::TestMovie;
-
-using testing::ErrorNumberOf;
 
 // What FFmpeg adds to every movie engine (movie_engine_contract_test.cpp): the frames shown, the
 // sound handed to the device and the game's codecs. The main window's movie control on the
 // virtual clock, its sound device on SDL's dummy driver.
-class FfmpegMovieTest : public ::testing::Test {
+class FfmpegMovieTest : public testing::MovieEngineTest<testing::FfmpegMovies> {
   protected:
-    FfmpegMovieTest() {
-        runtime_.desktop.SetMovieEngine(&engine_);
-        window_.Show();
-        movie_->OnModeChangeEx = [this](int code) {
-            events_.push_back(std::to_string(runtime_.clock.Now()) + " " + std::to_string(code));
-        };
-    }
-
-    // The full path the game builds for a movie in its media folder.
-    std::string Movie(const std::string& name, const TestMovie& movie = {}) {
-        testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / name, movie);
-        return paths_.GameFolder() + "resource\\mmedia\\" + name;
-    }
-
     // The grey level the control shows at its centre; -1 when it shows nothing.
     int ShownGrey() const {
         const PicturePtr& frame = movie_->Picture();
@@ -66,26 +44,11 @@ class FfmpegMovieTest : public ::testing::Test {
         return std::abs(ShownGrey() - GreyOfFrame(k)) <= tolerance;
     }
 
-    void Pass(TimeMs ms) { runtime_.loop.PassTime(ms); }
-
-    testing::TempFolder folder_;
-    GamePaths paths_{folder_.Path()};
-    testing::Runtime runtime_;
-    ffmpeg::MovieAudio audio_;
-    FfmpegMovieEngine engine_{runtime_.loop, paths_, &audio_};
-    Window window_{runtime_.desktop, "Main"};
-    std::unique_ptr<MovieControl> movie_ = std::make_unique<MovieControl>(window_, "MovieWindow");
-    std::vector<std::string> events_;
+    ffmpeg::MovieAudio& audio_ = movies_.audio;
 };
 
-TEST_F(FfmpegMovieTest, OpeningReadsSizeAndLengthAndShowsTheFirstFrame) {
-    movie_->Move(10, 20, 700, 475);
+TEST_F(FfmpegMovieTest, OpeningShowsTheFirstFrameAndStandsStill) {
     movie_->SetFileName(Movie("intro.avi"));
-    EXPECT_EQ(movie_->Mode(), "stopped");
-    EXPECT_EQ(movie_->MovieWidth(), 64);
-    EXPECT_EQ(movie_->MovieHeight(), 48);
-    EXPECT_EQ(movie_->MovieLength(), 1000);
-    EXPECT_EQ(movie_->Bounds(), (Rect{10, 20, 64, 48}));
     ASSERT_TRUE(movie_->Picture());
     EXPECT_EQ(movie_->Picture()->Width(), 64);
     EXPECT_TRUE(ShowsFrame(0)) << ShownGrey();
@@ -122,8 +85,10 @@ TEST_F(FfmpegMovieTest, FramesFollowTheClockAndStopHoldsThem) {
         runtime_.loop.PumpEvents();
         EXPECT_TRUE(ShowsFrame(9)) << ShownGrey();
         const auto at = [start](TimeMs ms) { return std::to_string(start + ms); };
-        EXPECT_EQ(events_, (std::vector<std::string>{at(0) + " 526", at(650) + " 525",
-                                                     at(1650) + " 526", at(2000) + " 525"}));
+        EXPECT_EQ(events_, (std::vector<std::string>{at(0) + " playing", at(0) + " 526",
+                                                     at(650) + " stopped", at(650) + " 525",
+                                                     at(1650) + " playing", at(1650) + " 526",
+                                                     at(2000) + " stopped", at(2000) + " 525"}));
     }
 }
 

@@ -4,14 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
-#include "media/ffmpeg_test_movie.h"
-#include "media/headless_movie_engine.h"
-#include "platform/control_display.h"
-#include "platform/game_paths.h"
-#include "platform/movie_control.h"
-#include "platform/runtime_fixture.h"
+#include "media/movie_engine_fixture.h"
 #include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
@@ -19,72 +12,28 @@ namespace morvane {
 namespace {
 
 using testing::ErrorNumberOf;
-using testing::TestMovie;
 
-// The headless engine, which reads only the movies' headers.
-struct HeadlessMovies {
-    std::unique_ptr<MovieEngine> Make(EventLoop& loop, const GamePaths& paths) {
-        return std::make_unique<HeadlessMovieEngine>(loop, paths);
-    }
-};
+// A movie of `frames` frames at 10 frames a second, which lasts frames * 100 ms.
+testing::TestMovie Shape(int frames, int width = 64, int height = 48) {
+    testing::TestMovie shape;
+    shape.frames = frames;
+    shape.width = width;
+    shape.height = height;
+    return shape;
+}
 
-// FFmpeg's decoding, its sound on SDL's dummy driver.
-struct FfmpegMovies {
-    std::unique_ptr<MovieEngine> Make(EventLoop& loop, const GamePaths& paths) {
-        return std::make_unique<FfmpegMovieEngine>(loop, paths, &audio);
-    }
-    ffmpeg::MovieAudio audio;
-};
-
-// What a movie control does on every movie engine: a main window with a movie control, on the
-// virtual clock, with movies written by FFmpeg in the game folder. A movie of `frames` frames
-// at 10 frames a second lasts frames * 100 ms.
+// What a movie control does on every movie engine.
 template <typename Movies>
-class MovieEngineContract : public ::testing::Test {
-  protected:
-    MovieEngineContract() {
-        runtime_.desktop.SetMovieEngine(engine_.get());
-        window_.Show();
-        movie_->OnModeChange = [this](const std::string& mode) {
-            events_.push_back(Stamp() + " " + mode);
-        };
-        movie_->OnModeChangeEx = [this](int code) {
-            events_.push_back(Stamp() + " " + std::to_string(code));
-        };
-    }
+using MovieEngineContract = testing::MovieEngineTest<Movies>;
 
-    // The full path the game builds for a movie in its media folder.
-    std::string Movie(const std::string& name, int frames = 10, int width = 64, int height = 48) {
-        TestMovie shape;
-        shape.frames = frames;
-        shape.width = width;
-        shape.height = height;
-        testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / name, shape);
-        return paths_.GameFolder() + "resource\\mmedia\\" + name;
-    }
-
-    std::string Stamp() const { return std::to_string(runtime_.clock.Now()); }
-
-    void Pass(TimeMs ms) { runtime_.loop.PassTime(ms); }
-
-    testing::TempFolder folder_;
-    GamePaths paths_{folder_.Path()};
-    testing::Runtime runtime_;
-    Movies movies_;
-    std::unique_ptr<MovieEngine> engine_ = movies_.Make(runtime_.loop, paths_);
-    Window window_{runtime_.desktop, "Main"};
-    std::unique_ptr<MovieControl> movie_ = std::make_unique<MovieControl>(window_, "MovieWindow");
-    std::vector<std::string> events_;
-};
-
-using MovieEngines = ::testing::Types<HeadlessMovies, FfmpegMovies>;
+using MovieEngines = ::testing::Types<testing::HeadlessMovies, testing::FfmpegMovies>;
 TYPED_TEST_SUITE(MovieEngineContract, MovieEngines);
 
 TYPED_TEST(MovieEngineContract, OpeningSizesTheControlWithoutEvents) {
     MovieControl& movie = *this->movie_;
     EXPECT_EQ(movie.Mode(), "not ready");
     movie.Move(10, 20, 700, 475);
-    const std::string path = this->Movie("Intro.avi", 20, 160, 120);
+    const std::string path = this->Movie("Intro.avi", Shape(20, 160, 120));
     movie.SetFileName(path);
     EXPECT_EQ(movie.FileName(), path);
     EXPECT_EQ(movie.Mode(), "stopped");
@@ -103,7 +52,7 @@ TYPED_TEST(MovieEngineContract, OpeningSizesTheControlWithoutEvents) {
 
 TYPED_TEST(MovieEngineContract, PlayRunsForTheMoviesDurationThenReportsStopped) {
     MovieControl& movie = *this->movie_;
-    movie.SetFileName(this->Movie("scene.avi", 25));
+    movie.SetFileName(this->Movie("scene.avi", Shape(25)));
     movie.SetCommand("play");
     EXPECT_EQ(movie.Mode(), "playing");
     EXPECT_TRUE(this->runtime_.loop.WaitUntil([&] { return movie.Mode() == "stopped"; },
@@ -122,7 +71,7 @@ TYPED_TEST(MovieEngineContract, PlayRunsForTheMoviesDurationThenReportsStopped) 
 
 TYPED_TEST(MovieEngineContract, StopHaltsWhereItStandsAndPlayGoesOn) {
     MovieControl& movie = *this->movie_;
-    movie.SetFileName(this->Movie("scene.avi", 40));
+    movie.SetFileName(this->Movie("scene.avi", Shape(40)));
     movie.SetCommand("play");
     this->Pass(1000);
     movie.SetCommand("STOP");
@@ -138,7 +87,7 @@ TYPED_TEST(MovieEngineContract, StopHaltsWhereItStandsAndPlayGoesOn) {
 
 TYPED_TEST(MovieEngineContract, CloseEndsTheMovieWithoutEvents) {
     MovieControl& movie = *this->movie_;
-    movie.SetFileName(this->Movie("scene.avi", 40));
+    movie.SetFileName(this->Movie("scene.avi", Shape(40)));
     movie.SetCommand("play");
     this->runtime_.loop.PumpEvents();
     this->events_.clear();
@@ -181,7 +130,7 @@ TYPED_TEST(MovieEngineContract, ReplacingTheFileClosesTheOldMovie) {
     movie.SetCommand("play");
     movie.SetFileName("");
     EXPECT_EQ(movie.Mode(), "not ready");
-    movie.SetFileName(this->Movie("two.avi", 30, 128, 96));
+    movie.SetFileName(this->Movie("two.avi", Shape(30, 128, 96)));
     movie.SetCommand("play");
     this->Pass(5000);
     EXPECT_EQ(this->events_, (std::vector<std::string>{"0 playing", "0 526", "0 playing", "0 526",
