@@ -334,7 +334,7 @@ TEST_F(EventLoopTest, TheMainLoopNeverRunsPastItsBound) {
     struct Case {
         const char* name;
         bool with_input;
-        TimeMs timer_interval;  // 0: no timer
+        int timer_interval;  // 0: no timer
     };
     for (const Case& c :
          {Case{"input that waits long", true, 0}, Case{"input that waits long, a timer", true, 300},
