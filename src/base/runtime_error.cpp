@@ -52,6 +52,12 @@ std::string DescribeError(int number) {
             return "Path/File access error";
         case ErrorNumber::kPathNotFound:
             return "Path not found";
+        case ErrorNumber::kInvalidFileFormat:
+            return "Invalid file format";
+        case ErrorNumber::kInvalidPropertyValue:
+            return "Invalid property value";
+        case ErrorNumber::kInvalidPropertyArrayIndex:
+            return "Invalid property array index";
         case ErrorNumber::kInvalidPictureFormat:
             return "Invalid picture";
     }

@@ -31,6 +31,9 @@ enum class ErrorNumber : int16_t {
     kDiskNotReady = 71,
     kPathFileAccessError = 75,
     kPathNotFound = 76,
+    kInvalidFileFormat = 321,
+    kInvalidPropertyValue = 380,
+    kInvalidPropertyArrayIndex = 381,
     kInvalidPictureFormat = 481,
 };
 

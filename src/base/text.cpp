@@ -146,4 +146,8 @@ bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix) {
            EqualsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+std::string FileKind(std::string_view name) {
+    return ToLowerAscii(name.size() > 3 ? name.substr(name.size() - 3) : name);
+}
+
 }  // namespace morvane

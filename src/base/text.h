@@ -27,4 +27,8 @@ std::string ToLowerAscii(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix);
 
+// The kind of a media or picture file: the last three characters of its name in lower case
+// ("wav", "mid", "mp3", "avi", "gif"); a shorter name is its own kind.
+std::string FileKind(std::string_view name);
+
 }  // namespace morvane

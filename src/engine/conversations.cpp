@@ -4,11 +4,15 @@
 #include <string>
 
 #include "base/text.h"
+#include "database/object_views.h"
+#include "engine/button_sounds.h"
 #include "engine/cascade.h"
 #include "engine/database_open.h"
 #include "engine/flag_operations.h"
 #include "engine/movie_operations.h"
 #include "engine/sound_operations.h"
+#include "media/sound_channels.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -26,7 +30,7 @@ int WidestLine(const ConversationBox& box) {
 }
 
 bool WaitPointerShown(EngineContext& ctx) {
-    return ctx.View.ShowsPointer(MainView::kWaitPointer);
+    return ctx.View.ShowsPointer(kWaitPointer);
 }
 
 void TurnWhiteLinesSilver(ConversationBox& box, int except) {
@@ -49,8 +53,8 @@ void ShowConversation(EngineContext& ctx, Integer CueCard, Integer Slot) {
         LogIfOn(ctx, "No Cue Card assigned!");
         return;
     }
-    if (s.Objects(Slot).P(19) == 1) {
-        ctx.View.SetPointer(MainView::kNormalPointer);
+    if (ConversationView(s.Objects(Slot)).LocksScene() == 1) {
+        ctx.View.SetPointer(kNormalPointer);
     }
     ConversationBox& box = ctx.View.ConvBox();
     const bool was_shown = box.Visible();
@@ -92,11 +96,11 @@ void ConvText_MouseMove(EngineContext& ctx, int Index) {
         return;
     }
     GameState& s = ctx.State;
-    if (Index != s.ConvHoverLine && !s.MouseOverSound.empty()) {
-        PlayWAVMVX(ctx, s.MouseOverSound, false, 18, s.MouseOverPan, s.MouseOverVolume);
+    if (Index != s.ConvHoverLine) {
+        PlayHoverSound(ctx);
     }
     s.ConvHoverLine = static_cast<Integer>(Index);
-    ctx.View.SetPointer(MainView::kNormalPointer);
+    ctx.View.SetPointer(kNormalPointer);
     ConversationBox& box = ctx.View.ConvBox();
     box.SetLineColour(Index, ConversationBox::kWhite);
     TurnWhiteLinesSilver(box, Index);
@@ -106,7 +110,7 @@ void ConvBox_MouseMove(EngineContext& ctx) {
     if (WaitPointerShown(ctx)) {
         return;
     }
-    ctx.View.SetPointer(MainView::kNormalPointer);
+    ctx.View.SetPointer(kNormalPointer);
     TurnWhiteLinesSilver(ctx.View.ConvBox(), 0);
 }
 
@@ -118,17 +122,15 @@ void ConvText_Click(EngineContext& ctx, int Index) {
     GameState& s = ctx.State;
     // Nothing above a click traps errors: a failure is reported here and play goes on.
     try {
-        if (!s.ClickSound.empty()) {
-            PlayWAVMVX(ctx, s.ClickSound, false, 18, s.ClickPan, s.ClickVolume);
-        }
+        PlayClickSound(ctx);
         LogIfOn(ctx, "Conversation Box clicked (Line #" + std::to_string(Index) + ").");
         const std::string media = s.LineMedia(Index);
         if (!media.empty() && s.LineMediaOn(Index) == 1) {
-            const std::string kind =
-                ToLowerAscii(media.size() >= 3 ? media.substr(media.size() - 3) : media);
+            const std::string kind = FileKind(media);
             if (kind == "wav") {
                 LogLine(ctx, "Play Wav: '" + media + "'");
-                PlayWAVMVX(ctx, media, false, 15, s.LinePan(Index), s.LineVolume(Index));
+                PlayWAVMVX(ctx, media, false, channel::kDialogue, s.LinePan(Index),
+                           s.LineVolume(Index));
             } else if (kind == "avi") {
                 PlayMovie(ctx, media, s.LineVolume(Index), true, false);
             }

@@ -7,12 +7,11 @@
 #include "base/text.h"
 #include "database/location_record.h"
 #include "database/scene_record.h"
+#include "platform/game_paths.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
-
-constexpr const char* kGfxFolder = "resource\\gfx\\";
-constexpr Integer kPointerNormal = 13;
 
 // Runs one open operation under its error trap.
 template <typename Body>
@@ -31,7 +30,7 @@ void SetUpLocation(GameState& state, DatabaseUi& ui, Integer n, const LocationRe
     }
     std::optional<std::string> path;
     if (TrimRight(record.Picture.Bytes()) != "(None)") {
-        path = kGfxFolder + picture;
+        path = std::string(kGfxFolder) + picture;
     }
     const bool available = record.Available == 1;
     ui.SetUpMapLocation(n, path, record.Left, record.Top, available);
@@ -60,7 +59,7 @@ void OpenLocBase(GameState& state, DatabaseUi& ui) {
         const std::string map_picture =
             state.LocationFile.Read<LocationRecord>(1).MapPicture.Trimmed();
         if (!map_picture.empty()) {
-            ui.SetMapPicture(kGfxFolder + map_picture);
+            ui.SetMapPicture(std::string(kGfxFolder) + map_picture);
         }
         const Integer last = std::min<Integer>(state.LocationCount, kMapLocations);
         for (Integer n = 1; n <= last; ++n) {
@@ -91,7 +90,7 @@ void OpenGenBase(GameState& state, DatabaseUi& ui) {
             ui.ApplyGeneralSettings(3);
             ui.UseBuiltInPointersWhereMissing();
         }
-        ui.SetMousePointer(kPointerNormal);
+        ui.SetMousePointer(kNormalPointer);
     });
 }
 

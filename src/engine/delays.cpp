@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "engine/cascade.h"
 #include "engine/flag_operations.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 
@@ -22,7 +23,7 @@ void DelayTimer_Timer(EngineContext& ctx, int slot) {
         any_waiting = any_waiting || other.DelayWaitPointer;
     }
     if (!any_waiting) {
-        ctx.View.SetPointer(MainView::kNormalPointer);
+        ctx.View.SetPointer(kNormalPointer);
     }
     // Nothing above a timer tick traps errors: a flag change that fails is reported here and
     // play goes on.

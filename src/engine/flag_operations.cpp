@@ -3,10 +3,13 @@
 #include <string>
 
 #include "base/text.h"
+#include "database/object_views.h"
 #include "engine/cascade.h"
 #include "engine/object_update.h"
 #include "engine/rules.h"
 #include "engine/scene_loader.h"
+#include "media/sound_channels.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 
@@ -64,9 +67,9 @@ void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
         interval = MulInteger(Seconds, 1000);
     }
     DelayState& delay = s.Delays(Slot);
-    if (s.Objects(Slot).P(20) == 1) {
+    if (DelayView(s.Objects(Slot)).ShowsWaitPointer() == 1) {
         delay.DelayWaitPointer = true;
-        ctx.View.SetPointer(MainView::kWaitPointer);
+        ctx.View.SetPointer(kWaitPointer);
     }
     LogIfOn(ctx, "Delay" + Str(Slot) + " started.");
     Timer& timer = ctx.View.DelayTimer(Slot);
@@ -79,41 +82,57 @@ void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
     delay.DelayMs = interval;
 }
 
-Integer ObjectSoundChannel(const GameState& state, Integer Kind, Integer Slot, Integer Which) {
-    int field = 0;
-    const bool first_three = Which >= 1 && Which <= 3;
-    switch (Kind) {
-        case 0:
-            field = first_three ? 26 : 0;
-            break;
-        case 1:
-            field = first_three ? 33 + Which : 0;
-            break;
-        case 2:
-            field = first_three ? 30 + Which : 0;
-            break;
-        case 3:
-            field = Which == 1 || Which == 2 ? 27 + Which : 0;
-            break;
-        case 4:
-            field = first_three ? 27 : 0;
-            break;
-        case 5:
-            field = first_three ? 32 : 0;
-            break;
-        default:
-            break;
+namespace {
+
+// The channel field an object kind keeps for its sound `which` (1 to 3); nothing when the kind
+// has none for it.
+const Integer* ChannelSetting(const GameState& state, Integer slot, Integer kind, Integer which) {
+    if (which < 1 || which > 3 || kind < kAmbient || kind > kResponder ||
+        (kind == kSwitch && which == 3)) {
+        return nullptr;
     }
-    if (field == 0) {
+    const SceneObject& o = state.Objects(slot);
+    switch (kind) {
+        case kAmbient:
+            return &AmbientView(o).Channel();
+        case kLink: {
+            const LinkView link(o);
+            return which == 1   ? &link.SoundChannel()
+                   : which == 2 ? &link.ClickChannel()
+                                : &link.RefusalChannel();
+        }
+        case kGoodie: {
+            const GoodieView goodie(o);
+            return which == 1   ? &goodie.SoundChannel()
+                   : which == 2 ? &goodie.PickUpChannel()
+                                : &goodie.RefusalChannel();
+        }
+        case kSwitch:
+            return which == 1 ? &SwitchView(o).SoundChannel() : &SwitchView(o).RefusalChannel();
+        case kReactor:
+            return &ReactorView(o).Channel();
+        case kResponder:
+            return &ResponderView(o).Channel();
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+Integer ObjectSoundChannel(const GameState& state, Integer Kind, Integer Slot, Integer Which) {
+    const Integer* setting = ChannelSetting(state, Slot, Kind, Which);
+    if (setting == nullptr) {
         return 0;
     }
-    const Integer channel = state.Objects(Slot).P(field);
-    if (Kind == 4 && channel == -1) {
-        return 15;
+    const Integer channel = *setting;
+    if (Kind == kReactor && channel == -1) {
+        return channel::kDialogue;
     }
     if (channel == 0) {
         // Automatic: the object channels 1 to 13, slots 14 to 20 wrapping round to 1 to 7.
-        return Slot <= 13 ? Slot : static_cast<Integer>(Slot - 13);
+        return Slot <= channel::kLastObject ? Slot
+                                            : static_cast<Integer>(Slot - channel::kLastObject);
     }
     return channel;
 }

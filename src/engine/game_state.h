@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "base/integer.h"
@@ -93,6 +94,31 @@ struct MapLocation {
     Long Pan = 0;
 };
 
+// The values of the general record the player keeps once the record is open: the menu music,
+// the interface sounds, the movie size, the exit picture and the CDs.
+struct GeneralSettings {
+    std::string MenuMusic;
+    Long MenuMusicVolume = 0;
+    std::string InventoryFullSound;
+    Long InventoryFullVolume = 0;
+    Long InventoryFullPan = 0;
+    std::string MouseOverSound;
+    Long MouseOverVolume = 0;
+    Long MouseOverPan = 0;
+    std::string ClickSound;
+    Long ClickVolume = 0;
+    Long ClickPan = 0;
+    std::string ItemRequiredSound;
+    Long ItemRequiredPan = 0;
+    Long ItemRequiredVolume = 0;
+    Integer MovieSizeMode = 0;
+    bool ExitPictureEnabled = false;
+    std::string ExitPicture;
+    std::array<std::string, 4> CdLabels;
+    std::array<Integer, 4> CdFirstScene{};
+    std::array<Integer, 4> CdLastScene{};
+};
+
 // A Delay rule object's timer state.
 struct DelayState {
     bool DelayRunning = false;
@@ -156,16 +182,11 @@ struct GameState {
     Table<std::string, 0, kSlots> AwaitedWav;
     Table<bool, 0, kSlots> WavTriggered;
     Table<Integer, 0, kSlots> RespLastValue;
-    Table<Integer, 0, kSlots> MTLastValue1;
-    Table<Integer, 0, kSlots> MTLastValue2;
-    Table<Integer, 0, kSlots> MTLastValue3;
+    // Per Multi-Trigger trigger 1 to 3, then per slot.
+    Table<Table<Integer, 0, kSlots>, 1, 3> MTLastValue;
     Table<Integer, 0, kSlots> ConvLastValue;
-    Table<Integer, 0, kSlots> FCLastValue1;
-    Table<Integer, 0, kSlots> FCLastValue2;
-    Table<Integer, 0, kSlots> FCLastValue3;
-    Table<Integer, 0, kSlots> FCLastValue4;
-    Table<Integer, 0, kSlots> FCLastValue5;
-    Table<Integer, 0, kSlots> FCLastValue6;
+    // Per Flag Conjunction condition 1 to 6, then per slot.
+    Table<Table<Integer, 0, kSlots>, 1, 6> FCLastValue;
     Table<bool, 0, kSlots> ObjShown;
     Table<bool, 0, kSlots> SwitchPending;
     Table<bool, 0, kSlots> ObjUsed;
@@ -188,6 +209,8 @@ struct GameState {
     Table<Integer, 1, kLines> LinePan;
 
     // Interface state.
+    // The code of the button whose hover sound played last, shared by every window.
+    Integer LastHoveredButton = 0;
     bool SceneLoading = false;
     Integer MenuScene = 0;
     std::string PendingMovie;
@@ -205,15 +228,8 @@ struct GameState {
     Integer DebugMode = 0;
     std::string GameTitle;
     bool RunningFromCD = false;
-    Integer MovieSizeMode = 0;
-
-    // Interface sounds from the general settings: the button click and the hover sound.
-    std::string ClickSound;
-    Long ClickVolume = 0;
-    Long ClickPan = 0;
-    std::string MouseOverSound;
-    Long MouseOverVolume = 0;
-    Long MouseOverPan = 0;
+    // Copied from the general record when it is opened.
+    GeneralSettings Settings;
 
     // Start-up options read by GetInitData before the databases are opened.
     bool EngineLogoWanted = false;

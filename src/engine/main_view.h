@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/integer.h"
+#include "platform/pointer_roles.h"
 #include "platform/timer.h"
 
 namespace morvane {
@@ -131,8 +132,6 @@ class MainView {
     virtual void ShowMapMarker(int location) = 0;
 
     // The pointer set: custom pointer 1 to 15 becomes the screen pointer.
-    static constexpr int kNormalPointer = 13;
-    static constexpr int kWaitPointer = 14;
     virtual void SetPointer(int pointer) = 0;
     virtual bool ShowsPointer(int pointer) const = 0;
     // The held item's picture as the pointer.

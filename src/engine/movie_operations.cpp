@@ -2,6 +2,7 @@
 
 #include "engine/cascade.h"
 #include "engine/sound_operations.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -37,14 +38,15 @@ void PlayMovie(EngineContext& ctx, const std::string& FileName, Integer Volume, 
     ctx.Trace.Movie(FileName, Volume);
     try {
         const std::string path = MediaFile(ctx, FileName).string();
-        ctx.View.SetPointer(MainView::kWaitPointer);
+        ctx.View.SetPointer(kWaitPointer);
         ctx.KeepCovered = KeepCovered;
         s.MovieFinished = false;
         s.MovieWaitRequested = SceneLoadWaits;
         ctx.View.SetMovieBackdropVisible(true);
         MovieScreen& movie = ctx.View.MovieWindow();
         movie.Open(path);
-        const MovieSize size = SizeFor(s.MovieSizeMode, movie.NativeWidth(), movie.NativeHeight());
+        const MovieSize size =
+            SizeFor(s.Settings.MovieSizeMode, movie.NativeWidth(), movie.NativeHeight());
         movie.Place(MainView::kSceneWidth / 2 - size.width / 2,
                     MainView::kSceneHeight / 2 - size.height / 2, size.width, size.height);
         movie.Play(Volume);
@@ -62,7 +64,7 @@ void PlayMovie(EngineContext& ctx, const std::string& FileName, Integer Volume, 
         ctx.View.SetMovieBackdropVisible(false);
         s.MovieFinished = true;
         if (!s.SceneLoading) {
-            ctx.View.SetPointer(MainView::kNormalPointer);
+            ctx.View.SetPointer(kNormalPointer);
         }
     }
 }
@@ -95,7 +97,7 @@ void MovieWindow_Stopped(EngineContext& ctx) {
     ctx.View.SetBlockVisible(true);
     ctx.View.SetMovieBackdropVisible(false);
     ctx.View.MovieWindow().Close();
-    ctx.View.SetPointer(MainView::kWaitPointer);
+    ctx.View.SetPointer(kWaitPointer);
     Pump(ctx);
     Timer& timer = ctx.View.PostMovieTimer();
     timer.SetInterval(kPostMovieMs);
@@ -107,7 +109,7 @@ void PostMovieTimer_Timer(EngineContext& ctx) {
     if (!ctx.KeepCovered) {
         ctx.View.SetBlockVisible(false);
     }
-    ctx.View.SetPointer(MainView::kNormalPointer);
+    ctx.View.SetPointer(kNormalPointer);
     ctx.State.MovieFinished = true;
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "database/object_views.h"
 #include "engine/conversations.h"
 #include "engine/flag_operations.h"
 #include "engine/flags.h"
@@ -23,26 +24,30 @@ void ApplyStyle(ObjectPicture& picture, Integer kind, Integer style) {
         Integer mode;
         Integer single;
     };
-    static constexpr std::array<Style, 3> kCommon = {{{0, 0}, {2, 0}, {0, 1}}};
-    static constexpr std::array<Style, 5> kReactor = {{{0, 0}, {2, 0}, {0, 0}, {2, 0}, {0, 1}}};
-    const bool reactor = kind == 4;
+    static constexpr std::array<Style, 3> kCommonStyles = {{{0, 0}, {2, 0}, {0, 1}}};
+    static constexpr std::array<Style, 5> kReactorStyles = {
+        {{0, 0}, {2, 0}, {0, 0}, {2, 0}, {0, 1}}};
+    const bool reactor = kind == kReactor;
     const int count = reactor ? 5 : 3;
     if (style < 1 || style > count) {
         return;
     }
-    const Style chosen = reactor ? kReactor[static_cast<std::size_t>(style - 1)]
-                                 : kCommon[static_cast<std::size_t>(style - 1)];
+    const Style chosen = reactor ? kReactorStyles[static_cast<std::size_t>(style - 1)]
+                                 : kCommonStyles[static_cast<std::size_t>(style - 1)];
     picture.SetPlaybackMode(chosen.mode);
     picture.SetSinglePass(chosen.single);
 }
 
-// Visibility by field V with condition fields V+1 to V+3: 1 shown, 2 shown while the
-// condition holds, anything else hidden.
-bool VisibleBy(const GameState& s, const SceneObject& o, int v) {
-    if (o.P(v) == 1) {
+bool Holds(const GameState& s, const FlagCondition& c) {
+    return CheckFlag(s, c.Flag, c.Op, c.Value);
+}
+
+// 1 shown, 2 shown while the condition holds, anything else hidden.
+bool VisibleBy(const GameState& s, const Visibility& v) {
+    if (v.Mode == 1) {
         return true;
     }
-    return o.P(v) == 2 && CheckFlag(s, o.P(v + 1), o.P(v + 2), o.P(v + 3));
+    return v.Mode == 2 && Holds(s, v.Condition);
 }
 
 // Returns false when a Multi-Trigger asked for another scene, which has then been loaded.
@@ -54,35 +59,44 @@ bool PrepareSlots(EngineContext& ctx, std::array<std::string, kSlots + 1>& names
         names[static_cast<std::size_t>(k)].clear();
         std::string& name = names[static_cast<std::size_t>(k)];
         switch (o.Kind) {
-            case 0:
-            case 2:
-            case 4:
-                name = o.S(3);
-                ApplyStyle(picture, o.Kind, o.P(12));
+            case kAmbient:
+                name = AmbientView(o).Picture();
+                ApplyStyle(picture, o.Kind, AmbientView(o).Style());
                 break;
-            case 1:
-                name = o.S(3);
-                ApplyStyle(picture, o.Kind, o.P(13));
+            case kGoodie:
+                name = GoodieView(o).Picture();
+                ApplyStyle(picture, o.Kind, GoodieView(o).Style());
                 break;
-            case 3:
-                name = o.S(3);
+            case kReactor:
+                name = ReactorView(o).Picture();
+                ApplyStyle(picture, o.Kind, ReactorView(o).Reaction());
+                break;
+            case kLink:
+                name = LinkView(o).Picture();
+                ApplyStyle(picture, o.Kind, LinkView(o).Style());
+                break;
+            case kSwitch:
+                name = SwitchView(o).Picture();
                 picture.SetPlaybackMode(0);
                 picture.SetSinglePass(1);
                 break;
-            case 5:
-                if (o.P(12) == 1) {
-                    s.RespLastValue(k) = s.Flags(o.P(13));
+            case kResponder: {
+                const ResponderView responder(o);
+                if (responder.Trigger() == 1) {
+                    s.RespLastValue(k) = s.Flags(responder.ConditionFlag());
                 }
-                if (o.P(12) == 2) {
-                    s.AwaitedWav(k) = o.S(3);
+                if (responder.Trigger() == 2) {
+                    s.AwaitedWav(k) = responder.AwaitedSound();
                 }
                 break;
-            case 7:
-                s.MTLastValue1(k) = s.Flags(o.P(13));
-                s.MTLastValue2(k) = s.Flags(o.P(21));
-                s.MTLastValue3(k) = s.Flags(o.P(29));
+            }
+            case kMultiTrigger: {
+                const MultiTriggerView multi(o);
+                for (int t = 1; t <= MultiTriggerView<SceneObject>::kTriggers; ++t) {
+                    s.MTLastValue(t)(k) = s.Flags(multi.TriggerFlag(t));
+                }
                 picture.SetAnimFlag(false);
-                if (o.P(12) == 0) {
+                if (multi.Mode() == 0) {
                     CheckMultiTriggers(ctx);
                 }
                 if (s.LoadedNewScene) {
@@ -90,16 +104,14 @@ bool PrepareSlots(EngineContext& ctx, std::array<std::string, kSlots + 1>& names
                     return false;
                 }
                 break;
-            case 8:
-                s.ConvLastValue(k) = s.Flags(o.P(14));
+            }
+            case kConversation:
+                s.ConvLastValue(k) = s.Flags(ConversationView(o).Condition().Flag);
                 break;
-            case 9:
-                s.FCLastValue1(k) = s.Flags(o.P(14));
-                s.FCLastValue2(k) = s.Flags(o.P(18));
-                s.FCLastValue3(k) = s.Flags(o.P(22));
-                s.FCLastValue4(k) = s.Flags(o.P(26));
-                s.FCLastValue5(k) = s.Flags(o.P(30));
-                s.FCLastValue6(k) = s.Flags(o.P(34));
+            case kFlagConjunction:
+                for (int c = 1; c <= FlagConjunctionView<SceneObject>::kTerms; ++c) {
+                    s.FCLastValue(c)(k) = s.Flags(FlagConjunctionView(o).Term(c).Condition.Flag);
+                }
                 break;
             default:
                 break;
@@ -126,13 +138,13 @@ void UpdateObjDataSteps(EngineContext& ctx) {
     }
     for (int k = 1; k <= kSlots; ++k) {
         const Integer kind = s.Objects(k).Kind;
-        if (kind == -1) {
+        if (kind == used_up::kFired) {
             continue;
         }
         ObjectPicture& picture = ctx.View.Animation(k);
         const std::string& name = names[static_cast<std::size_t>(k)];
         if (!name.empty()) {
-            const std::string path = GameFolder(s) + "resource\\gfx\\" + name;
+            const std::string path = GfxPath(s, name);
             if (FileExists(s, path)) {
                 picture.Load(path);
                 ++started;
@@ -142,7 +154,7 @@ void UpdateObjDataSteps(EngineContext& ctx) {
         } else {
             picture.ShowPlaceholder(Placeholder::kEmpty);
         }
-        if (kind >= 5 && kind <= 9) {
+        if (IsRuleKind(kind)) {
             picture.ClearPicture();
             picture.SetVisible(false);
         } else if (kind > 9) {
@@ -163,28 +175,31 @@ void DecideShown(EngineContext& ctx) {
     for (int k = 1; k <= kSlots; ++k) {
         const SceneObject& o = s.Objects(k);
         switch (o.Kind) {
-            case 0:
-                s.ObjShown(k) = VisibleBy(s, o, 16);
+            case kAmbient: {
+                const AmbientView ambient(o);
+                s.ObjShown(k) = VisibleBy(s, ambient.Shown());
                 if (s.ObjShown(k)) {
-                    if (o.P(20) == 1) {
-                        SetFlag(ctx, o.P(21), o.P(22), o.P(23));
+                    if (ambient.SetsFlag() == 1) {
+                        const FlagChange change = ambient.Change();
+                        SetFlag(ctx, change.Flag, change.Value, change.Mode);
                     }
-                    if (o.P(24) == 1) {
-                        AddMapLocation(ctx, o.P(25));
+                    if (ambient.AddsLocation() == 1) {
+                        AddMapLocation(ctx, ambient.Location());
                     }
                 }
                 break;
-            case 1:
-                s.ObjShown(k) = VisibleBy(s, o, 25);
+            }
+            case kLink:
+                s.ObjShown(k) = VisibleBy(s, LinkView(o).Shown());
                 break;
-            case 2:
-                s.ObjShown(k) = VisibleBy(s, o, 23);
+            case kGoodie:
+                s.ObjShown(k) = VisibleBy(s, GoodieView(o).Shown());
                 break;
-            case 3:
-                s.ObjShown(k) = VisibleBy(s, o, 24);
+            case kSwitch:
+                s.ObjShown(k) = VisibleBy(s, SwitchView(o).Shown());
                 if (s.ObjShown(k)) {
                     ObjectPicture& picture = ctx.View.Animation(k);
-                    if (s.Flags(o.P(12)) == 0) {
+                    if (s.Flags(SwitchView(o).Flag()) == 0) {
                         picture.SetPlaybackMode(0);
                         picture.SetFrame(0);
                     } else {
@@ -194,26 +209,32 @@ void DecideShown(EngineContext& ctx) {
                     Pump(ctx);
                 }
                 break;
-            case 4:
-                s.ObjShown(k) = VisibleBy(s, o, 16);
+            case kReactor:
+                s.ObjShown(k) = VisibleBy(s, ReactorView(o).Shown());
                 break;
-            case 6:
-                s.ObjShown(k) = CheckFlag(s, o.P(13), o.P(14), o.P(15));
-                if (o.P(12) == 0 && s.ObjShown(k)) {
-                    StartDelay(ctx, static_cast<Integer>(k), o.P(16));
+            case kDelay: {
+                const DelayView delay(o);
+                s.ObjShown(k) = Holds(s, delay.Condition());
+                if (delay.Arming() == 0 && s.ObjShown(k)) {
+                    StartDelay(ctx, static_cast<Integer>(k), delay.Seconds());
                 }
-                if (o.P(12) == 1) {
+                if (delay.Arming() == 1) {
                     s.ObjShown(k) = false;
                 }
                 break;
-            case 7:
-            case 9:
-                if (o.P(12) == 0) {
+            }
+            case kMultiTrigger:
+                if (MultiTriggerView(o).Mode() == 0) {
                     s.ObjShown(k) = true;
                 }
                 break;
-            case 8:
-                s.ObjShown(k) = VisibleBy(s, o, 13);
+            case kFlagConjunction:
+                if (FlagConjunctionView(o).Repeats() == 0) {
+                    s.ObjShown(k) = true;
+                }
+                break;
+            case kConversation:
+                s.ObjShown(k) = VisibleBy(s, ConversationView(o).Shown());
                 if (s.CurrentConv == k) {
                     s.ObjShown(k) = false;
                 }
@@ -243,87 +264,101 @@ ConversationToShow PlaceObjects(EngineContext& ctx) {
         };
         const auto slot = static_cast<Integer>(k);
         switch (o.Kind) {
-            case 0:
+            case kAmbient: {
+                const AmbientView ambient(o);
                 if (shown) {
                     place();
                     picture.Start();
-                    if (!o.S(4).empty()) {
-                        PlayWav(ctx, o.S(4), o.P(12) != 3, ObjectSoundChannel(s, 0, slot, 1),
-                                o.P(15), o.P(14));
+                    if (!ambient.Sound().empty()) {
+                        PlayWav(ctx, ambient.Sound(), ambient.Style() != 3,
+                                ObjectSoundChannel(s, kAmbient, slot, 1), ambient.SoundPan(),
+                                ambient.SoundVolume());
                     }
                 }
                 break;
-            case 1:
+            }
+            case kLink: {
+                const LinkView link(o);
                 if (shown) {
                     place();
-                    if (!o.S(4).empty() && !s.ObjUsed(k)) {
-                        PlayWav(ctx, o.S(4), true, ObjectSoundChannel(s, 1, slot, 1), o.P(15),
-                                o.P(14));
+                    if (!link.Sound().empty() && !s.ObjUsed(k)) {
+                        PlayWav(ctx, link.Sound(), true, ObjectSoundChannel(s, kLink, slot, 1),
+                                link.SoundPan(), link.SoundVolume());
                     }
-                    if (o.P(13) != 3 && !s.ObjUsed(k)) {
+                    if (link.Style() != 3 && !s.ObjUsed(k)) {
                         picture.Start();
                     }
                 }
                 break;
-            case 2:
+            }
+            case kGoodie: {
+                const GoodieView goodie(o);
                 if (shown) {
                     place();
-                    if (o.P(12) != 3) {
+                    if (goodie.Style() != 3) {
                         picture.Start();
-                        if (!o.S(4).empty()) {
-                            PlayWav(ctx, o.S(4), true, ObjectSoundChannel(s, 2, slot, 1), o.P(14),
-                                    o.P(13));
+                        if (!goodie.Sound().empty()) {
+                            PlayWav(ctx, goodie.Sound(), true,
+                                    ObjectSoundChannel(s, kGoodie, slot, 1), goodie.SoundPan(),
+                                    goodie.SoundVolume());
                         }
                     }
                 }
                 break;
-            case 3:
+            }
+            case kSwitch:
                 if (shown) {
                     place();
                     Pump(ctx);
                 }
                 break;
-            case 4:
+            case kReactor: {
+                const ReactorView reactor(o);
                 if (shown) {
                     place();
-                    if (o.P(12) == 5) {
+                    if (reactor.Reaction() == 5) {
                         picture.Stop();
                     } else {
                         picture.Start();
                     }
-                    if (o.P(12) != 3 && o.P(12) != 4 && !o.S(5).empty()) {
-                        PlayWav(ctx, o.S(5), true, ObjectSoundChannel(s, 4, slot, 1), o.P(15),
-                                o.P(14));
+                    if (reactor.Reaction() != 3 && reactor.Reaction() != 4 &&
+                        !reactor.Sound().empty()) {
+                        PlayWav(ctx, reactor.Sound(), true,
+                                ObjectSoundChannel(s, kReactor, slot, 1), reactor.SoundPan(),
+                                reactor.SoundVolume());
                     }
                 }
                 break;
-            case 5:
-                if (o.P(16) == 1) {
-                    o.Kind = -2;
+            }
+            case kResponder:
+                if (ResponderView(o).OnChangeOnly() == 1) {
+                    o.Kind = SetAside(kResponder);
                     s.ObjShown(k) = false;
                 }
                 break;
-            case 6:
+            case kDelay:
                 if (!shown) {
-                    o.Kind = -3;
+                    o.Kind = SetAside(kDelay);
                 }
                 break;
-            case 7:
+            case kMultiTrigger:
                 if (!shown) {
-                    o.Kind = -4;
+                    o.Kind = SetAside(kMultiTrigger);
                 }
                 break;
-            case 8:
-                if (o.P(13) == 1) {
-                    conversation = {k, o.P(12)};
+            case kConversation: {
+                const ConversationView conv(o);
+                if (conv.ShowMode() == 1) {
+                    conversation = {k, conv.CueCard()};
                 }
                 if (!shown) {
-                    o.Kind = -5;
+                    o.Kind = SetAside(kConversation);
                 }
                 break;
-            case 9:
-                if (o.P(12) == 1) {
-                    o.Kind = -6;
+            }
+            case kFlagConjunction:
+                if (FlagConjunctionView(o).Repeats() == 1) {
+                    o.Kind = SetAside(kFlagConjunction);
                     s.ObjShown(k) = false;
                 }
                 break;
@@ -352,8 +387,8 @@ void UpdateObjData2Steps(EngineContext& ctx) {
     }
     for (int k = 1; k <= kSlots; ++k) {
         SceneObject& o = s.Objects(k);
-        if (o.Kind <= -2 && o.Kind >= -6) {
-            o.Kind = static_cast<Integer>(3 - o.Kind);
+        if (IsSetAside(o.Kind)) {
+            o.Kind = RestoredFromSetAside(o.Kind);
         }
     }
     for (int k = 1; k <= kSlots; ++k) {

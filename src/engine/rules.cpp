@@ -5,12 +5,15 @@
 #include <string>
 
 #include "base/text.h"
+#include "database/object_views.h"
 #include "engine/cascade.h"
 #include "engine/conversations.h"
 #include "engine/flag_operations.h"
 #include "engine/flags.h"
 #include "engine/movie_operations.h"
 #include "engine/sound_operations.h"
+#include "media/sound_channels.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -22,181 +25,150 @@ struct ConversationChoice {
     int hide_slot = 0;
 };
 
-std::string Extension(const std::string& name) {
-    return ToLowerAscii(name.size() >= 3 ? std::string_view(name).substr(name.size() - 3)
-                                         : std::string_view(name));
+std::string ConditionText(const FlagCondition& c) {
+    return "Flag" + Str(c.Flag) + OperatorLogName(c.Op) + std::to_string(c.Value) +
+           ". Taking action...";
 }
 
-Table<Integer, 0, kSlots>& MTLastValue(GameState& s, int trigger) {
-    switch (trigger) {
-        case 1:
-            return s.MTLastValue1;
-        case 2:
-            return s.MTLastValue2;
-        default:
-            return s.MTLastValue3;
-    }
+bool Holds(const GameState& s, const FlagCondition& c) {
+    return CheckFlag(s, c.Flag, c.Op, c.Value);
 }
 
-Table<Integer, 0, kSlots>& FCLastValue(GameState& s, int condition) {
-    switch (condition) {
-        case 1:
-            return s.FCLastValue1;
-        case 2:
-            return s.FCLastValue2;
-        case 3:
-            return s.FCLastValue3;
-        case 4:
-            return s.FCLastValue4;
-        case 5:
-            return s.FCLastValue5;
-        default:
-            return s.FCLastValue6;
-    }
-}
-
-std::string ConditionText(Integer flag, Integer op, Integer value) {
-    return "Flag" + Str(flag) + OperatorLogName(op) + std::to_string(value) + ". Taking action...";
+void ChangeFlag(EngineContext& ctx, const FlagChange& change) {
+    SetFlag(ctx, change.Flag, change.Value, change.Mode);
 }
 
 void Responder(EngineContext& ctx, int i) {
     GameState& s = ctx.State;
     SceneObject& o = s.Objects(i);
+    const ResponderView r(o);
     bool fire = false;
-    if (o.P(12) == 1 && CheckFlag(s, o.P(13), o.P(14), o.P(15))) {
+    if (r.Trigger() == 1 && Holds(s, r.Condition())) {
         fire = true;
     }
-    if (o.P(12) == 2 && s.WavTriggered(i)) {
+    if (r.Trigger() == 2 && s.WavTriggered(i)) {
         fire = true;
         s.WavTriggered(i) = false;
     }
     if (!fire) {
         return;
     }
-    if (o.P(12) == 1 && o.P(16) == 1 &&
-        (s.Flags(o.P(13)) == s.RespLastValue(i) || s.JustRestored)) {
+    if (r.Trigger() == 1 && r.OnChangeOnly() == 1 &&
+        (s.Flags(r.ConditionFlag()) == s.RespLastValue(i) || s.JustRestored)) {
         return;
     }
     const std::string index = "[Resp Index #" + Str(i) + "] ";
-    if (o.P(12) == 2) {
+    if (r.Trigger() == 2) {
         LogIfOn(ctx, index + "'" + s.AwaitedWav(i) + "' played. Taking action...");
     } else {
-        LogIfOn(ctx, index + ConditionText(o.P(13), o.P(14), o.P(15)));
+        LogIfOn(ctx, index + ConditionText(r.Condition()));
     }
-    o.Kind = -1;
-    s.RespLastValue(i) = s.Flags(o.P(13));
-    if (o.P(22) == 1 && o.P(23) != 0) {
-        ctx.View.SetPointer(MainView::kWaitPointer);
+    o.Kind = used_up::kFired;
+    s.RespLastValue(i) = s.Flags(r.ConditionFlag());
+    if (r.ChangesScene() == 1 && r.Scene() != 0) {
+        ctx.View.SetPointer(kWaitPointer);
     }
-    if (o.P(17) == 1 && !o.S(4).empty()) {
-        Soundtrack(ctx, o.S(4), o.P(18), false);
+    if (r.PlaysMusic() == 1 && !r.Music().empty()) {
+        Soundtrack(ctx, r.Music(), r.MusicVolume(), false);
         s.Scene.SceneSoundtrack.clear();
     }
-    if (o.P(19) == 1 && !o.S(5).empty()) {
-        const std::string media = o.S(5);
-        const std::string kind = Extension(media);
+    if (r.PlaysMedia() == 1 && !r.Media().empty()) {
+        const std::string media = r.Media();
+        const std::string kind = FileKind(media);
         if (kind == "wav") {
             // The responder's own sound must not count as the sound it waits for.
             const std::string awaited = s.AwaitedWav(i);
             s.AwaitedWav(i).clear();
             const Integer channel =
-                o.P(22) == 0 ? ObjectSoundChannel(s, 5, static_cast<Integer>(i), 1) : Integer{20};
-            PlayWav(ctx, media, false, channel, o.P(21), o.P(20));
+                r.ChangesScene() == 0
+                    ? ObjectSoundChannel(s, kResponder, static_cast<Integer>(i), 1)
+                    : channel::kRules;
+            PlayWav(ctx, media, false, channel, r.MediaPan(), r.MediaVolume());
             s.AwaitedWav(i) = awaited;
-        } else if (kind == "avi" && o.P(22) == 0) {
-            PlayMovie(ctx, media, o.P(20), true, false);
+        } else if (kind == "avi" && r.ChangesScene() == 0) {
+            PlayMovie(ctx, media, r.MediaVolume(), true, false);
         }
     }
-    if (o.P(24) == 1) {
-        SetFlag(ctx, o.P(25), o.P(26), o.P(27));
+    if (r.SetsFlag() == 1) {
+        ChangeFlag(ctx, r.Change());
     }
-    if (o.P(28) == 1 && o.P(29) > 0) {
-        AddMapLocation(ctx, o.P(29));
+    if (r.AddsLocation() == 1 && r.Location() > 0) {
+        AddMapLocation(ctx, r.Location());
     }
-    if (o.P(30) == 1 && o.P(31) > 0) {
-        ctx.Hooks.AddInventoryItem(o.P(31), 0, 0);
+    if (r.AddsItem() == 1 && r.Item() > 0) {
+        ctx.Hooks.AddInventoryItem(r.Item(), 0, 0);
     }
-    if (o.P(22) == 1 && o.P(23) != 0) {
+    if (r.ChangesScene() == 1 && r.Scene() != 0) {
         s.Scene.ExitSound.clear();
         s.Scene.ExitMovie.clear();
-        if (o.P(19) == 1 && !o.S(5).empty() && Extension(o.S(5)) == "avi") {
-            s.Scene.ExitMovie = o.S(5);
-            s.Scene.ExitMovieVolume = o.P(20);
+        if (r.PlaysMedia() == 1 && !r.Media().empty() && FileKind(r.Media()) == "avi") {
+            s.Scene.ExitMovie = r.Media();
+            s.Scene.ExitMovieVolume = r.MediaVolume();
         }
-        LogIfOn(ctx, index + "Switch to Scene" + Str(o.P(23)));
+        LogIfOn(ctx, index + "Switch to Scene" + Str(r.Scene()));
         s.LoadedNewScene = true;
-        s.NewScene = o.P(23);
+        s.NewScene = r.Scene();
     }
 }
 
 void Delay(EngineContext& ctx, int i) {
     GameState& s = ctx.State;
     SceneObject& o = s.Objects(i);
-    if (!CheckFlag(s, o.P(13), o.P(14), o.P(15))) {
+    const DelayView d(o);
+    if (!Holds(s, d.Condition())) {
         return;
     }
-    LogIfOn(ctx, "[Delay Index #" + Str(i) + "] " + ConditionText(o.P(13), o.P(14), o.P(15)));
-    o.Kind = -1;
+    LogIfOn(ctx, "[Delay Index #" + Str(i) + "] " + ConditionText(d.Condition()));
+    o.Kind = used_up::kFired;
     DelayState& delay = s.Delays(i);
-    delay.DelayFlag = o.P(17);
-    delay.DelayValue = o.P(18);
-    delay.DelayMode = o.P(19);
-    StartDelay(ctx, static_cast<Integer>(i), o.P(16));
+    const FlagChange change = d.Change();
+    delay.DelayFlag = change.Flag;
+    delay.DelayValue = change.Value;
+    delay.DelayMode = change.Mode;
+    StartDelay(ctx, static_cast<Integer>(i), d.Seconds());
 }
 
 // One trigger of a Multi-Trigger, read before its action can change the slot.
 struct Trigger {
     int number = 0;
-    Integer flag = 0;
-    Integer op = 0;
-    Integer value = 0;
-    bool sets_flag = false;
-    Integer set_flag = 0;
-    Integer set_value = 0;
-    Integer set_mode = 0;
-    Integer scene = 0;
+    MultiTriggerStep step;
 };
-
-Trigger ReadTrigger(const SceneObject& o, int t) {
-    const int b = 13 + 8 * (t - 1);
-    return Trigger{t,          o.P(b),     o.P(b + 1), o.P(b + 2), o.P(b + 3) == 1,
-                   o.P(b + 4), o.P(b + 5), o.P(b + 6), o.P(b + 7)};
-}
 
 // Takes a selected trigger: logs it, remembers its flag, runs its action and asks for its scene.
 void TakeTrigger(EngineContext& ctx, int i, const Trigger& t, bool pump_after_action) {
     GameState& s = ctx.State;
     const std::string index =
         "[Multi-Trigger Index #" + Str(i) + "-" + std::to_string(t.number) + "] ";
-    if (t.scene != 0) {
-        ctx.View.SetPointer(MainView::kWaitPointer);
+    const MultiTriggerStep& step = t.step;
+    if (step.Scene != 0) {
+        ctx.View.SetPointer(kWaitPointer);
     }
-    LogIfOn(ctx, index + ConditionText(t.flag, t.op, t.value));
-    MTLastValue(s, t.number)(i) = s.Flags(t.flag);
-    if (t.sets_flag && t.set_flag != 0) {
-        SetFlag(ctx, t.set_flag, t.set_value, t.set_mode);
+    LogIfOn(ctx, index + ConditionText(step.Condition));
+    s.MTLastValue(t.number)(i) = s.Flags(step.Condition.Flag);
+    if (step.SetsFlag == 1 && step.Change.Flag != 0) {
+        ChangeFlag(ctx, step.Change);
     }
     if (pump_after_action) {
         Pump(ctx);
     }
-    if (t.scene != 0) {
-        LogIfOn(ctx, index + "Switch to Scene" + Str(t.scene));
+    if (step.Scene != 0) {
+        LogIfOn(ctx, index + "Switch to Scene" + Str(step.Scene));
         s.LoadedNewScene = true;
-        s.NewScene = t.scene;
+        s.NewScene = step.Scene;
     }
 }
 
 void MultiTrigger(EngineContext& ctx, int i) {
     GameState& s = ctx.State;
-    const SceneObject& o = s.Objects(i);
+    const MultiTriggerView multi(s.Objects(i));
     Trigger selected;
-    for (int t = 1; t <= 3 && selected.number == 0; ++t) {
-        const Trigger candidate = ReadTrigger(o, t);
-        if (!CheckFlag(s, candidate.flag, candidate.op, candidate.value)) {
+    for (int t = 1; t <= MultiTriggerView<SceneObject>::kTriggers && selected.number == 0; ++t) {
+        const Trigger candidate{t, multi.Trigger(t)};
+        if (!Holds(s, candidate.step.Condition)) {
             continue;
         }
-        if (o.P(12) == 1) {
-            if (s.Flags(candidate.flag) == MTLastValue(s, t)(i)) {
+        if (multi.Mode() == 1) {
+            if (s.Flags(candidate.step.Condition.Flag) == s.MTLastValue(t)(i)) {
                 continue;
             }
             if (s.JustRestored) {
@@ -205,7 +177,8 @@ void MultiTrigger(EngineContext& ctx, int i) {
         }
         selected = candidate;
     }
-    if (selected.number == 0 || s.Flags(selected.flag) == MTLastValue(s, selected.number)(i)) {
+    if (selected.number == 0 ||
+        s.Flags(selected.step.Condition.Flag) == s.MTLastValue(selected.number)(i)) {
         return;
     }
     TakeTrigger(ctx, i, selected, false);
@@ -213,20 +186,22 @@ void MultiTrigger(EngineContext& ctx, int i) {
 
 void Conversation(EngineContext& ctx, int i, ConversationChoice& choice) {
     GameState& s = ctx.State;
-    const SceneObject& o = s.Objects(i);
-    if (o.P(13) != 2) {
+    const ConversationView conv(s.Objects(i));
+    if (conv.ShowMode() != 2) {
         return;
     }
-    if (CheckFlag(s, o.P(14), o.P(15), o.P(16))) {
+    const FlagCondition condition = conv.Condition();
+    if (Holds(s, condition)) {
         if (s.CurrentConv == i) {
             return;
         }
-        if (o.P(18) == 1 && s.Flags(o.P(14)) == s.ConvLastValue(i) && s.LastFlagSet != o.P(14)) {
+        if (conv.OnChangeOnly() == 1 && s.Flags(condition.Flag) == s.ConvLastValue(i) &&
+            s.LastFlagSet != condition.Flag) {
             return;
         }
-        LogIfOn(ctx, "[Conv Index #" + Str(i) + "] " + ConditionText(o.P(14), o.P(15), o.P(16)));
+        LogIfOn(ctx, "[Conv Index #" + Str(i) + "] " + ConditionText(condition));
         choice.show_slot = i;
-        choice.show_cue = o.P(12);
+        choice.show_cue = conv.CueCard();
     } else if (ctx.View.ConvBox().Visible() && s.CurrentConv == i) {
         choice.hide_slot = i;
     }
@@ -235,35 +210,37 @@ void Conversation(EngineContext& ctx, int i, ConversationChoice& choice) {
 void FlagConjunction(EngineContext& ctx, int i) {
     GameState& s = ctx.State;
     SceneObject& o = s.Objects(i);
-    const auto enabled = [&](int c) { return o.P(13 + 4 * (c - 1)); };
-    const auto flag = [&](int c) { return o.P(14 + 4 * (c - 1)); };
-    if (o.P(12) == 1) {
+    const FlagConjunctionView fc(o);
+    constexpr int kTerms = FlagConjunctionView<SceneObject>::kTerms;
+    if (fc.Repeats() == 1) {
+        // The enable fields are summed as they are: a field other than 0 or 1 counts too.
         int n = 0;
         int unchanged = 0;
         bool concerns_last_flag = false;
-        for (int c = 1; c <= 6; ++c) {
-            n += enabled(c);
-            if (enabled(c) == 1) {
-                unchanged += s.Flags(flag(c)) == FCLastValue(s, c)(i) ? 1 : 0;
-                concerns_last_flag = concerns_last_flag || flag(c) == s.LastFlagSet;
+        for (int c = 1; c <= kTerms; ++c) {
+            const ConjunctionTerm term = fc.Term(c);
+            n += term.Enabled;
+            if (term.Enabled == 1) {
+                unchanged += s.Flags(term.Condition.Flag) == s.FCLastValue(c)(i) ? 1 : 0;
+                concerns_last_flag = concerns_last_flag || term.Condition.Flag == s.LastFlagSet;
             }
         }
         if (n - unchanged < 1 || !concerns_last_flag) {
             return;
         }
     }
-    for (int c = 1; c <= 6; ++c) {
-        const int base = 13 + 4 * (c - 1);
-        if (enabled(c) == 1 && !CheckFlag(s, o.P(base + 1), o.P(base + 2), o.P(base + 3))) {
+    for (int c = 1; c <= kTerms; ++c) {
+        const ConjunctionTerm term = fc.Term(c);
+        if (term.Enabled == 1 && !Holds(s, term.Condition)) {
             return;
         }
     }
     LogIfOn(ctx, "[Flag Conj. Index #" + Str(i) + "] Conditions true. Taking action...");
-    o.Kind = o.P(12) == 1 ? Integer{-6} : Integer{-99};
-    SetFlag(ctx, RoundToInteger(Val(o.S(3))), RoundToInteger(Val(o.S(4))),
-            RoundToInteger(Val(o.S(5))));
-    for (int c = 1; c <= 6; ++c) {
-        FCLastValue(s, c)(i) = s.Flags(flag(c));
+    o.Kind = fc.Repeats() == 1 ? SetAside(kFlagConjunction) : used_up::kSpentForTheVisit;
+    SetFlag(ctx, RoundToInteger(Val(fc.FlagText())), RoundToInteger(Val(fc.ValueText())),
+            RoundToInteger(Val(fc.ModeText())));
+    for (int c = 1; c <= kTerms; ++c) {
+        s.FCLastValue(c)(i) = s.Flags(fc.Term(c).Condition.Flag);
     }
 }
 
@@ -272,19 +249,19 @@ void Pass(EngineContext& ctx) {
     ConversationChoice choice;
     for (int i = 1; i <= kSlots; ++i) {
         switch (s.Objects(i).Kind) {
-            case 5:
+            case kResponder:
                 Responder(ctx, i);
                 break;
-            case 6:
+            case kDelay:
                 Delay(ctx, i);
                 break;
-            case 7:
+            case kMultiTrigger:
                 MultiTrigger(ctx, i);
                 break;
-            case 8:
+            case kConversation:
                 Conversation(ctx, i, choice);
                 break;
-            case 9:
+            case kFlagConjunction:
                 FlagConjunction(ctx, i);
                 break;
             default:
@@ -322,13 +299,15 @@ void CheckMultiTriggers(EngineContext& ctx) {
     s.LoadedNewScene = false;
     for (int i = 1; i <= kSlots; ++i) {
         const SceneObject& o = s.Objects(i);
-        if (o.Kind != 7) {
+        if (o.Kind != kMultiTrigger) {
             continue;
         }
+        const MultiTriggerView multi(o);
         Trigger selected;
-        for (int t = 1; t <= 3 && selected.number == 0; ++t) {
-            const Trigger candidate = ReadTrigger(o, t);
-            if (CheckFlag(s, candidate.flag, candidate.op, candidate.value)) {
+        for (int t = 1; t <= MultiTriggerView<SceneObject>::kTriggers && selected.number == 0;
+             ++t) {
+            const Trigger candidate{t, multi.Trigger(t)};
+            if (Holds(s, candidate.step.Condition)) {
                 selected = candidate;
             }
         }
@@ -336,7 +315,7 @@ void CheckMultiTriggers(EngineContext& ctx) {
             continue;
         }
         TakeTrigger(ctx, i, selected, true);
-        if (selected.scene != 0) {
+        if (selected.step.Scene != 0) {
             return;
         }
     }

@@ -9,6 +9,8 @@
 #include "engine/object_update.h"
 #include "engine/scene_reader.h"
 #include "engine/sound_operations.h"
+#include "media/sound_channels.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -24,7 +26,7 @@ void EndSceneBeingLeft(EngineContext& ctx) {
         return;
     }
     if (!s.Scene.ExitSound.empty()) {
-        PlayWAVMVX(ctx, s.Scene.ExitSound, false, 16, s.Scene.ExitSoundPan,
+        PlayWAVMVX(ctx, s.Scene.ExitSound, false, channel::kEnterExit, s.Scene.ExitSoundPan,
                    s.Scene.ExitSoundVolume);
     }
     if (!s.Scene.ExitMovie.empty()) {
@@ -58,7 +60,7 @@ void LoadSceneSteps(EngineContext& ctx, Integer SceneNo) {
         view.DisableGameButtons();
     }
 
-    view.SetPointer(MainView::kWaitPointer);
+    view.SetPointer(kWaitPointer);
 
     for (int k = 1; k <= kSlots; ++k) {
         s.SwitchPending(k) = false;
@@ -69,12 +71,12 @@ void LoadSceneSteps(EngineContext& ctx, Integer SceneNo) {
     }
 
     // The persistent, button, soundtrack and rule channels go on across the change.
-    for (Integer channel = 1; channel <= 13; ++channel) {
-        StopWav(ctx, channel);
+    for (Integer number = channel::kFirst; number <= channel::kLastObject; ++number) {
+        StopWav(ctx, number);
     }
-    StopWav(ctx, 15);
-    StopWav(ctx, 16);
-    StopWav(ctx, 17);
+    StopWav(ctx, channel::kDialogue);
+    StopWav(ctx, channel::kEnterExit);
+    StopWav(ctx, channel::kLooping);
 
     EndSceneBeingLeft(ctx);
 
@@ -110,7 +112,7 @@ void LoadSceneSteps(EngineContext& ctx, Integer SceneNo) {
     }
 
     if (!h.Background.empty()) {
-        const std::string path = GameFolder(s) + "resource\\Gfx\\" + h.Background;
+        const std::string path = GfxPath(s, h.Background);
         if (!FileExists(s, path)) {
             Raise(ErrorNumber::kFileNotFound);
         }
@@ -145,10 +147,11 @@ void LoadSceneSteps(EngineContext& ctx, Integer SceneNo) {
         WaitForMovie(ctx);
     }
     if (!h.EnterSound.empty()) {
-        PlayWAVMVX(ctx, h.EnterSound, false, 16, h.EnterSoundPan, h.EnterSoundVolume);
+        PlayWAVMVX(ctx, h.EnterSound, false, channel::kEnterExit, h.EnterSoundPan,
+                   h.EnterSoundVolume);
     }
     if (!h.LoopSound.empty()) {
-        PlayWAVMVX(ctx, h.LoopSound, true, 17, h.LoopSoundPan, h.LoopSoundVolume);
+        PlayWAVMVX(ctx, h.LoopSound, true, channel::kLooping, h.LoopSoundPan, h.LoopSoundVolume);
     }
 
     ReleaseSceneInput(ctx);
@@ -180,7 +183,7 @@ void BlockTimer_Timer(EngineContext& ctx) {
     ctx.View.BlockTimer().SetEnabled(false);
     ctx.View.SetBlockVisible(false);
     if (ctx.State.ItemInHand == kNoItemInHand) {
-        ctx.View.SetPointer(MainView::kNormalPointer);
+        ctx.View.SetPointer(kNormalPointer);
     } else {
         ctx.View.SetHeldItemPointer();
     }

@@ -6,11 +6,10 @@
 #include "engine/game_folder.h"
 #include "engine/rules.h"
 #include "media/media_start.h"
+#include "media/sound_channels.h"
 
 namespace morvane {
 namespace {
-
-inline constexpr Integer kSoundtrackChannel = 19;
 
 void ReportWavError(EngineContext& ctx, const std::string& file, Integer channel, Long pan,
                     Long volume, const RuntimeError& error) {
@@ -26,17 +25,11 @@ void StartOnChannel(EngineContext& ctx, const std::string& file, bool loop, Inte
     StartSound(ctx.Sound, ctx.Trace, ctx.State.Paths, channel, file, loop, pan, volume);
 }
 
-std::string Kind(const std::string& name) {
-    return ToLowerAscii(name.size() >= 3 ? std::string_view(name).substr(name.size() - 3)
-                                         : std::string_view(name));
-}
-
 void MusicError(EngineContext& ctx, const std::string& heading, const std::string& file,
                 const RuntimeError& error) {
     ShowMessage(ctx,
                 heading + "\rErr #" + std::to_string(error.Number()) + " : " + error.Description() +
-                    "\rPath = " + GameFolder(ctx.State) + "resource\\mmedia\\" +
-                    "\rFilename = " + file,
+                    "\rPath = " + MediaPath(ctx.State, "") + "\rFilename = " + file,
                 MsgBoxIcon::kNone);
 }
 
@@ -46,13 +39,13 @@ void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, b
     if (same_name && volume == s.CurrentSoundtrackVolume && !restart) {
         return;
     }
-    const std::string kind = Kind(file);
+    const std::string kind = FileKind(file);
     if (same_name && volume != s.CurrentSoundtrackVolume) {
         s.CurrentSoundtrackVolume = volume;
         if (kind == "mp3") {
             ctx.Music.SetMp3Volume(volume);
         } else if (kind == "wav") {
-            ctx.Sound.SetVolume(kSoundtrackChannel, volume);
+            ctx.Sound.SetVolume(channel::kSoundtrack, volume);
         } else if (kind == "mid") {
             ctx.Music.SetMidiVolume(volume);
         }
@@ -61,7 +54,7 @@ void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, b
     }
     ctx.Music.StopMp3();
     ctx.Music.StopMidi();
-    StopWav(ctx, kSoundtrackChannel);
+    StopWav(ctx, channel::kSoundtrack);
     if (ToLowerAscii(file) == "(stop sndtrk)") {
         s.CurrentSoundtrack.clear();
         LogIfOn(ctx, "Soundtrack stopped.");
@@ -74,7 +67,7 @@ void SoundtrackSteps(EngineContext& ctx, const std::string& file, Long volume, b
     if (kind == "mp3") {
         PlayMP3(ctx, file, volume, 0);
     } else if (kind == "wav") {
-        PlayWAVMVX(ctx, file, true, kSoundtrackChannel, 0, volume);
+        PlayWAVMVX(ctx, file, true, channel::kSoundtrack, 0, volume);
     } else if (kind == "mid") {
         PlayMIDI(ctx, file, volume);
     }
@@ -105,14 +98,14 @@ void PlayWav(EngineContext& ctx, const std::string& FileName, bool Loop, Integer
             CheckHiddenObjects(ctx);
             return;
         }
-        if (Channel <= 13) {
+        if (Channel <= channel::kLastObject) {
             StartOnChannel(ctx, FileName, Loop, Channel, Pan, Volume);
         }
     } catch (const RuntimeError& error) {
         ReportWavError(ctx, FileName, Channel, Pan, Volume, error);
         return;
     }
-    if (Channel >= 14) {
+    if (Channel >= channel::kPersistent) {
         PlayWAVMVX(ctx, FileName, Loop, Channel, Pan, Volume);
     }
 }

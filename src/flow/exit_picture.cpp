@@ -1,5 +1,6 @@
 #include "flow/exit_picture.h"
 
+#include "engine/game_folder.h"
 #include "flow/shutdown.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
@@ -15,7 +16,7 @@ void NagForm_Load(FlowContext& ctx) {
     desktop.SetTopmost(nag, true);
     // A picture that cannot be read leaves the window plain; its button still ends the program.
     const PicturePtr picture =
-        desktop.Pictures().Load(GfxPath(ctx, ctx.Flow.Settings.ExitPicture)).picture;
+        desktop.Pictures().Load(GfxPath(ctx.State, ctx.State.Settings.ExitPicture)).picture;
     const int width = picture ? picture->Width() : 0;
     const int height = picture ? picture->Height() : 0;
     nag.Picture1.SetPicture(picture);

@@ -1,18 +1,11 @@
 #include "flow/flow_context.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "engine/button_sounds.h"
 #include "engine/game_folder.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
 
 namespace morvane {
-namespace {
-
-constexpr Integer kButtonsChannel = 18;
-
-}  // namespace
-
 void Pump(FlowContext& ctx) {
     ctx.GetDesktop().Loop().PumpEvents();
 }
@@ -22,10 +15,7 @@ bool WaitFor(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bo
 }
 
 bool WaitForUser(FlowContext& ctx, const std::function<bool()>& condition, TimeMs bound_ms) {
-    EventLoop& loop = ctx.GetDesktop().Loop();
-    const TimeMs deadline = loop.Now() + bound_ms;
-    loop.RunMainLoop([&] { return condition() || loop.Now() >= deadline; });
-    return condition();
+    return ctx.GetDesktop().Loop().RunMainLoop(condition, bound_ms);
 }
 
 void ShowPointer(FlowContext& ctx, int image) {
@@ -50,32 +40,17 @@ void ReportTrap(FlowContext& ctx, const std::string& procedure, const RuntimeErr
     ShowMessage(ctx, kApplicationTitle, TrapMessage(procedure, error), MsgBoxIcon::kCritical);
 }
 
-std::string GfxPath(const FlowContext& ctx, const std::string& name) {
-    return GameFolder(ctx.State) + "resource\\gfx\\" + name;
-}
-
-std::string MediaPath(const FlowContext& ctx, const std::string& name) {
-    return GameFolder(ctx.State) + "resource\\mmedia\\" + name;
-}
-
-std::string Extension3(const std::string& name) {
-    std::string tail = name.size() > 3 ? name.substr(name.size() - 3) : name;
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail;
-}
-
 void PlayClickSound(FlowContext& ctx) {
-    const GeneralSettings& s = ctx.Flow.Settings;
+    const GeneralSettings& s = ctx.State.Settings;
     if (!s.ClickSound.empty()) {
-        ctx.Services.PlaySound(s.ClickSound, false, kButtonsChannel, s.ClickPan, s.ClickVolume);
+        ctx.Services.PlaySound(s.ClickSound, false, channel::kButtons, s.ClickPan, s.ClickVolume);
     }
 }
 
-void PlayHoverSound(FlowContext& ctx) {
-    const GeneralSettings& s = ctx.Flow.Settings;
-    if (!s.MouseOverSound.empty()) {
-        ctx.Services.PlaySound(s.MouseOverSound, false, kButtonsChannel, s.MouseOverPan,
+void PlayHoverSoundFor(FlowContext& ctx, Integer code) {
+    const GeneralSettings& s = ctx.State.Settings;
+    if (EntersHoverButton(ctx.State, code)) {
+        ctx.Services.PlaySound(s.MouseOverSound, false, channel::kButtons, s.MouseOverPan,
                                s.MouseOverVolume);
     }
 }

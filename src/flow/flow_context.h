@@ -64,15 +64,9 @@ void ShowMessage(FlowContext& ctx, const std::string& title, const std::string& 
 // The common report of a trapped error, titled with the application title.
 void ReportTrap(FlowContext& ctx, const std::string& procedure, const RuntimeError& error);
 
-// Full paths the game builds for its pictures and its sounds and movies.
-std::string GfxPath(const FlowContext& ctx, const std::string& name);
-std::string MediaPath(const FlowContext& ctx, const std::string& name);
-
-// The last three characters of a file name in lower case: "gif", "avi", "wav", "mid", "mp3".
-std::string Extension3(const std::string& name);
-
-// Plays the click or the hover sound on the buttons' channel, when the game has one.
+// Plays the click sound on the buttons' channel, when the game has one.
 void PlayClickSound(FlowContext& ctx);
-void PlayHoverSound(FlowContext& ctx);
+// The hover sound of the button `code` entered from elsewhere (see EntersHoverButton).
+void PlayHoverSoundFor(FlowContext& ctx, Integer code);
 
 }  // namespace morvane

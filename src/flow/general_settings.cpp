@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "base/text.h"
 #include "engine/database_open.h"
+#include "engine/game_folder.h"
 #include "flow/button_frames.h"
 #include "flow/intro_movie.h"
 #include "flow/opening_credits.h"
@@ -18,7 +20,7 @@ PicturePtr GamePicture(FlowContext& ctx, const std::string& name) {
     if (name.empty()) {
         return nullptr;
     }
-    return ctx.GetDesktop().Pictures().Load(GfxPath(ctx, name)).picture;
+    return ctx.GetDesktop().Pictures().Load(GfxPath(ctx.State, name)).picture;
 }
 
 void LoadInto(FlowContext& ctx, AnimatedPicture& source, const std::string& name) {
@@ -48,7 +50,7 @@ void ApplySaving(FlowContext& ctx, const GeneralRecord& general) {
 }
 
 void ApplyValues(FlowContext& ctx, const GeneralRecord& general) {
-    GeneralSettings& s = ctx.Flow.Settings;
+    GeneralSettings& s = ctx.State.Settings;
     s.MenuMusic = general.MenuMusic.Trimmed();
     s.MenuMusicVolume = general.MenuMusicVolume;
     s.InventoryFullSound = general.InventoryFullSound.Trimmed();
@@ -74,14 +76,6 @@ void ApplyValues(FlowContext& ctx, const GeneralRecord& general) {
         s.CdLastScene[cd] = general.CdLastScene[cd];
     }
     ctx.State.RunningFromCD = general.RunsFromCd == 1;
-    // The engine's own buttons and movies read these from the game state.
-    ctx.State.ClickSound = s.ClickSound;
-    ctx.State.ClickVolume = s.ClickVolume;
-    ctx.State.ClickPan = s.ClickPan;
-    ctx.State.MouseOverSound = s.MouseOverSound;
-    ctx.State.MouseOverVolume = s.MouseOverVolume;
-    ctx.State.MouseOverPan = s.MouseOverPan;
-    ctx.State.MovieSizeMode = s.MovieSizeMode;
     // The windows carry the game's title; the main window's is the one the system shows.
     ctx.Windows.Main.SetCaption(ctx.State.GameTitle);
     ctx.Windows.MainMenu.SetCaption(ctx.State.GameTitle);
@@ -179,7 +173,7 @@ void ApplyCredits(FlowContext& ctx, const GeneralRecord& general) {
         ctx.Flow.UserLogoShowing = false;
         return;
     }
-    const std::string kind = Extension3(credits);
+    const std::string kind = FileKind(credits);
     if (kind == "gif") {
         PlayOpenCredsGif(ctx, credits);
     } else if (kind == "avi") {

@@ -1,12 +1,11 @@
 #include "flow/intro_movie.h"
 
+#include "engine/game_folder.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
-
-constexpr int kNormalPointer = 13;
-constexpr int kWaitPointer = 14;
 
 void UserIntroMovie_ModeChange(FlowContext& ctx, const std::string& mode) {
     if (mode == "stopped" && ctx.Flow.IntroPlaying) {
@@ -56,7 +55,7 @@ void PlayIntroAVI(FlowContext& ctx, const std::string& fileName, Integer volume)
     IntroFrm& intro = ctx.Windows.IntroFrm;
     MovieControl& movie = intro.UserIntroMovie;
     try {
-        const std::string path = MediaPath(ctx, fileName);
+        const std::string path = MediaPath(ctx.State, fileName);
         ShowPointer(ctx, kNormalPointer);
         ctx.Flow.IntroDone = false;
         ctx.Flow.IntroPlaying = true;
@@ -67,7 +66,7 @@ void PlayIntroAVI(FlowContext& ctx, const std::string& fileName, Integer volume)
         Pump(ctx);
         ShowPointer(ctx, kWaitPointer);
         const MovieSize size =
-            SizeForMode(ctx.Flow.Settings.MovieSizeMode, movie.MovieWidth(), movie.MovieHeight());
+            SizeForMode(ctx.State.Settings.MovieSizeMode, movie.MovieWidth(), movie.MovieHeight());
         const Desktop& desktop = ctx.GetDesktop();
         movie.Move(desktop.ScreenWidth() / 2 - size.width / 2,
                    desktop.ScreenHeight() / 2 - size.height / 2, size.width, size.height);

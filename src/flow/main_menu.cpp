@@ -1,18 +1,18 @@
 #include "flow/main_menu.h"
 
+#include "base/text.h"
+#include "engine/hover_codes.h"
 #include "flow/button_frames.h"
 #include "flow/exit_picture.h"
 #include "flow/general_settings.h"
 #include "flow/new_game.h"
 #include "flow/shutdown.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
-
-constexpr int kNormalPointer = 13;
-constexpr int kWaitPointer = 14;
-constexpr Integer kSoundtrackChannel = 19;
 
 void ShowButtonLooks(FlowContext& ctx, int highlighted) {
     for (int button = 1; button <= 5; ++button) {
@@ -22,7 +22,7 @@ void ShowButtonLooks(FlowContext& ctx, int highlighted) {
 }
 
 void StopMenuMusic(FlowContext& ctx) {
-    ctx.Services.StopSound(kSoundtrackChannel);
+    ctx.Services.StopSound(channel::kSoundtrack);
     ctx.Services.StopMp3();
     ctx.Services.StopMidi();
 }
@@ -56,14 +56,11 @@ void Buttn_MouseMove(FlowContext& ctx, int button) {
         return;
     }
     ShowButtonLooks(ctx, button);
-    if (!ctx.Flow.Settings.MouseOverSound.empty() && ctx.Flow.LastHoveredButton != button) {
-        ctx.Flow.LastHoveredButton = static_cast<Integer>(button);
-        PlayHoverSound(ctx);
-    }
+    PlayHoverSoundFor(ctx, static_cast<Integer>(button));
 }
 
 void Background_MouseMove(FlowContext& ctx) {
-    ctx.Flow.LastHoveredButton = hover::kMenuBackground;
+    ctx.State.LastHoveredButton = hover::kMenuBackground;
     if (!ctx.Flow.MenuBusy) {
         ShowButtonLooks(ctx, 0);
     }
@@ -115,7 +112,7 @@ void MenuSceneButton(FlowContext& ctx) {
 
 void QuitButton(FlowContext& ctx) {
     StopMenuMusic(ctx);
-    if (ctx.Flow.Settings.ExitPictureEnabled) {
+    if (ctx.State.Settings.ExitPictureEnabled) {
         ShowPointer(ctx, kNormalPointer);
         ShowExitPicture(ctx);
     } else {
@@ -126,14 +123,14 @@ void QuitButton(FlowContext& ctx) {
 }  // namespace
 
 void PlayMenuMusic(FlowContext& ctx) {
-    const GeneralSettings& s = ctx.Flow.Settings;
+    const GeneralSettings& s = ctx.State.Settings;
     if (s.MenuMusic.empty()) {
         return;
     }
     try {
-        const std::string kind = Extension3(s.MenuMusic);
+        const std::string kind = FileKind(s.MenuMusic);
         if (kind == "wav") {
-            ctx.Services.PlaySound(s.MenuMusic, true, kSoundtrackChannel, 0, s.MenuMusicVolume);
+            ctx.Services.PlaySound(s.MenuMusic, true, channel::kSoundtrack, 0, s.MenuMusicVolume);
         } else if (kind == "mid") {
             ctx.Services.PlayMidi(s.MenuMusic, s.MenuMusicVolume);
         } else if (kind == "mp3") {

@@ -32,25 +32,33 @@ void HideInventoryPictures(Main& main) {
     main.invitem.ForEach([](PictureBox& slot, int) { slot.SetVisible(false); });
 }
 
-void ResetForNewGame(FlowContext& ctx) {
+// What starting a new game and abandoning one both clear: the soundtrack name, the held item,
+// the scene, the inventory pictures, the map, the flags, the rules' memory of flag values, a
+// scene change a rule asked for, and the interaction marks.
+void ClearGame(FlowContext& ctx) {
     GameState& state = ctx.State;
-    Main& main = ctx.Windows.Main;
     state.CurrentSoundtrack.clear();
     state.ItemInHand = kNoItemInHand;
     state.CurrentScene = 0;
-    HideInventoryPictures(main);
+    HideInventoryPictures(ctx.Windows.Main);
     ClearMapAndFlags(state);
     for (int slot = 1; slot <= kSlots; ++slot) {
         state.RespLastValue(slot) = 0;
-        state.MTLastValue1(slot) = 0;
-        state.MTLastValue2(slot) = 0;
-        state.MTLastValue3(slot) = 0;
-        state.Delays(slot).DelayWaitPointer = false;
+        for (auto& trigger : state.MTLastValue) {
+            trigger(slot) = 0;
+        }
     }
-    ClearInteractionMarks(state);
     state.LoadedNewScene = false;
-    main.CurrScore_Small.SetCaption("0");
-    main.CurrScore_Large.SetCaption("0");
+    ClearInteractionMarks(state);
+}
+
+void ResetForNewGame(FlowContext& ctx) {
+    ClearGame(ctx);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        ctx.State.Delays(slot).DelayWaitPointer = false;
+    }
+    ctx.Windows.Main.CurrScore_Small.SetCaption("0");
+    ctx.Windows.Main.CurrScore_Large.SetCaption("0");
 }
 
 void ShowStartingItems(FlowContext& ctx) {
@@ -119,28 +127,18 @@ void ShowMenuScene(FlowContext& ctx) {
 }
 
 void ResetGameState(FlowContext& ctx) {
+    ClearGame(ctx);
     GameState& state = ctx.State;
     Main& main = ctx.Windows.Main;
-    state.CurrentSoundtrack.clear();
-    state.ItemInHand = kNoItemInHand;
-    state.CurrentScene = 0;
     state.CurrentConv = 0;
     main.ConvBox.SetVisible(false);
     main.ScnImg.SetPicture(nullptr);
     main.Animation.ForEach([](AnimatedPicture& object, int) { object.SetVisible(false); });
-    HideInventoryPictures(main);
-    ClearMapAndFlags(state);
     for (int slot = 1; slot <= kSlots; ++slot) {
-        state.RespLastValue(slot) = 0;
-        state.MTLastValue1(slot) = 0;
-        state.MTLastValue2(slot) = 0;
-        state.MTLastValue3(slot) = 0;
         state.WavTriggered(slot) = false;
         state.AwaitedWav(slot).clear();
     }
     state.PendingMovie.clear();
-    state.LoadedNewScene = false;
-    ClearInteractionMarks(state);
 }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include "flow/opening_credits.h"
 
+#include "engine/game_folder.h"
 #include "platform/desktop.h"
 
 namespace morvane {
@@ -54,7 +55,7 @@ void UserAVILogo_ModeChange(FlowContext& ctx, int mode) {
 void PlayOpenCredsGif(FlowContext& ctx, const std::string& fileName) {
     try {
         ctx.Flow.UserLogoShowing = true;
-        ctx.Windows.StartForm.UserAnimLogo.Load(GfxPath(ctx, fileName));
+        ctx.Windows.StartForm.UserAnimLogo.Load(GfxPath(ctx.State, fileName));
     } catch (const RuntimeError& error) {
         ReportTrap(ctx, "PlayOpenCredsGif", error);
         EndCredits(ctx);
@@ -71,7 +72,7 @@ void PlayOpenCredsAVI(FlowContext& ctx, const std::string& fileName) {
         movie.SetMenu(false);
         movie.SetErrorDialog(false);
         ctx.Services.TraceMovie(fileName, movie.Volume());
-        movie.SetFileName(MediaPath(ctx, fileName));
+        movie.SetFileName(MediaPath(ctx.State, fileName));
         const Desktop& desktop = ctx.GetDesktop();
         movie.Move(desktop.ScreenWidth() / 2 - movie.Width() / 2,
                    desktop.ScreenHeight() / 2 - movie.Height() / 2);

@@ -1,14 +1,13 @@
 #include "flow/quit_query.h"
 
+#include "engine/hover_codes.h"
 #include "flow/button_frames.h"
 #include "flow/new_game.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
-
-constexpr int kNormalPointer = 13;
-constexpr int kWaitPointer = 14;
 
 // The looks held in the query's Image1: 1 Yes highlighted, 2 Yes normal, 3 No highlighted,
 // 4 No normal.
@@ -25,13 +24,6 @@ void ResetMainMenuButton(FlowContext& ctx) {
     ShowButtonFrame(ctx.Windows.Main.MMB_Resource, ctx.Windows.Main.MainMenuButtn, kNormalFrame);
 }
 
-void HoverSoundFor(FlowContext& ctx, Integer code) {
-    if (!ctx.Flow.Settings.MouseOverSound.empty() && ctx.Flow.LastHoveredButton != code) {
-        ctx.Flow.LastHoveredButton = code;
-        PlayHoverSound(ctx);
-    }
-}
-
 void MainMenuButtn_MouseMove(FlowContext& ctx) {
     Main& main = ctx.Windows.Main;
     ShowButtonFrame(main.MMB_Resource, main.MainMenuButtn, kHighlightedFrame);
@@ -39,7 +31,7 @@ void MainMenuButtn_MouseMove(FlowContext& ctx) {
         return;
     }
     ShowPointer(ctx, kNormalPointer);
-    HoverSoundFor(ctx, hover::kMainMenuButton);
+    PlayHoverSoundFor(ctx, hover::kMainMenuButton);
 }
 
 // Leaves the game for the menu: the scene is covered, the game abandoned and the menu shown.
@@ -65,14 +57,14 @@ void Answer_MouseMove(FlowContext& ctx, bool yes) {
         return;
     }
     ShowAnswerLooks(ctx.Windows.QuitGameQuery, yes, !yes);
-    HoverSoundFor(ctx, yes ? hover::kQueryYes : hover::kQueryNo);
+    PlayHoverSoundFor(ctx, yes ? hover::kQueryYes : hover::kQueryNo);
 }
 
 void Query_MouseMove(FlowContext& ctx) {
     if (ctx.Flow.QuitQueryClosing) {
         return;
     }
-    ctx.Flow.LastHoveredButton = hover::kQueryNeutral;
+    ctx.State.LastHoveredButton = hover::kDialogNeutral;
     ShowAnswerLooks(ctx.Windows.QuitGameQuery, false, false);
 }
 

@@ -2,12 +2,13 @@
 
 #include "engine/sound_operations.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
-constexpr Integer kCloseupChannel = 15;
 constexpr Integer kRepeating = 1;
 constexpr Integer kOnce = 2;
 
@@ -34,7 +35,7 @@ void Closeup_Activate(InteractionContext& ctx) {
 void StartUpDelay_Timer(InteractionContext& ctx) {
     Closeup& window = ctx.Win.Closeup;
     window.StartUpDelay.SetEnabled(false);
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
     window.SetFocus(&window.Dummy);
     const CloseupValues& values = ctx.Closeup;
     if (values.PlayMode != kRepeating && values.PlayMode != kOnce) {
@@ -44,7 +45,7 @@ void StartUpDelay_Timer(InteractionContext& ctx) {
     window.ClsUpImg.Start();
     if (!values.Sound.empty()) {
         try {
-            PlayWAVMVX(ctx.Engine, values.Sound, values.PlayMode == kRepeating, kCloseupChannel,
+            PlayWAVMVX(ctx.Engine, values.Sound, values.PlayMode == kRepeating, channel::kDialogue,
                        values.Pan, values.Volume);
         } catch (const RuntimeError& error) {
             ReportTrap(ctx.Engine, "StartUpDelay_Timer", error);
@@ -54,7 +55,7 @@ void StartUpDelay_Timer(InteractionContext& ctx) {
 
 void Closeup_Command1_Click(InteractionContext& ctx) {
     Closeup& window = ctx.Win.Closeup;
-    StopWav(ctx.Engine, kCloseupChannel);
+    StopWav(ctx.Engine, channel::kDialogue);
     window.ClsUpImg.Stop();
     window.Hide();
     window.Block.SetVisible(true);

@@ -5,6 +5,7 @@
 #include "base/integer.h"
 #include "base/table.h"
 #include "engine/engine_context.h"
+#include "engine/hover_codes.h"
 #include "forms/forms.h"
 
 namespace morvane {
@@ -22,13 +23,6 @@ struct CloseupValues {
     Long Pan = 0;
 };
 
-// The last-hovered-button codes shared with the menus: 97 nothing, 98 the map, 99 the map's close
-// button, 100 the examine button. A hover sound plays only when the code changes to its button.
-inline constexpr Integer kHoveredNone = 97;
-inline constexpr Integer kHoveredMap = 98;
-inline constexpr Integer kHoveredMapClose = 99;
-inline constexpr Integer kHoveredExamine = 100;
-
 // Everything the interaction handlers work on: the engine with its game state, and the game's
 // windows, whose controls these handlers read and change directly.
 struct InteractionContext {
@@ -41,7 +35,6 @@ struct InteractionContext {
     EngineContext& Engine;
     Forms& Win;
     CloseupValues Closeup;
-    Integer LastHoveredButton = kHoveredNone;
     // A Switch's flag value when it was clicked; its animation's end decides from it.
     Table<Integer, 0, kSlots> SwitchOldValue;
 };

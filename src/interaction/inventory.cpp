@@ -7,20 +7,16 @@
 #include "engine/game_folder.h"
 #include "engine/sound_operations.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
-constexpr Integer kInventoryChannel = 12;
-
 std::string Num(long long value) {
     return std::to_string(value);
-}
-
-std::string GfxPath(const InteractionContext& ctx, const std::string& name) {
-    return GameFolder(ctx.State()) + "resource\\gfx\\" + name;
 }
 
 // A picture named by an inventory record; a file that cannot be shown gives the empty picture.
@@ -29,7 +25,7 @@ void LoadItemPicture(InteractionContext& ctx, Image& target, const std::string& 
     if (name.empty()) {
         return;
     }
-    PictureResult result = ctx.Win.Main.GetDesktop().Pictures().Load(GfxPath(ctx, name));
+    PictureResult result = ctx.Win.Main.GetDesktop().Pictures().Load(GfxPath(ctx.State(), name));
     target.SetPicture(result.picture ? std::move(result.picture)
                                      : ctx.Win.ItemImages.NoPic.Picture());
 }
@@ -83,7 +79,7 @@ void RefuseOnFullBar(InteractionContext& ctx, Integer item) {
     const GeneralRecord general = ReadGeneralRecord(ctx.State());
     const std::string full = general.InventoryFullSound.Trimmed();
     if (!full.empty()) {
-        PlayWAVMVX(e, full, false, kInventoryChannel, general.InventoryFullPan,
+        PlayWAVMVX(e, full, false, channel::kInventory, general.InventoryFullPan,
                    general.InventoryFullVolume);
     } else {
         Main& main = ctx.Win.Main;
@@ -151,7 +147,7 @@ void CombineInventoryItems(InteractionContext& ctx, Integer a, Integer b) {
     if (held.Partner != s.SlotItem(b)) {
         LogIfOn(e, "Inventory Item #" + A + " and Item #" + B + " can't be combined.");
         if (!held.RefusalSound.empty()) {
-            PlayWAVMVX(e, held.RefusalSound, false, kInventoryChannel, held.RefusalPan,
+            PlayWAVMVX(e, held.RefusalSound, false, channel::kInventory, held.RefusalPan,
                        held.RefusalVolume);
         }
         return;
@@ -159,14 +155,14 @@ void CombineInventoryItems(InteractionContext& ctx, Integer a, Integer b) {
     LogIfOn(e, "Inventory Item #" + A + " combined with Item #" + B + " (OK)");
     const InventorySlot& clicked = s.Slot(b);
     if (!held.CombineSound.empty()) {
-        PlayWAVMVX(e, held.CombineSound, false, kInventoryChannel, held.CombinePan,
+        PlayWAVMVX(e, held.CombineSound, false, channel::kInventory, held.CombinePan,
                    held.CombineVolume);
     } else if (!clicked.CombineSound.empty()) {
-        PlayWAVMVX(e, clicked.CombineSound, false, kInventoryChannel, clicked.CombinePan,
+        PlayWAVMVX(e, clicked.CombineSound, false, channel::kInventory, clicked.CombinePan,
                    clicked.CombineVolume);
     }
     AddInventoryItem(ctx, held.Result, true, b);
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
     CompactInventoryBar(ctx, a);
     s.ItemInHand = kNoItemInHand;
 }
@@ -246,7 +242,7 @@ void ShowInventoryBar(InteractionContext& ctx) {
 void StartCloseupLoad(InteractionContext& ctx, Integer slot) {
     ctx.Closeup.Ready = false;
     ctx.Closeup.Slot = slot;
-    ctx.Win.Closeup.ClsUpImg.Load(GfxPath(ctx, ctx.State().Slot(slot).CloseupPicture));
+    ctx.Win.Closeup.ClsUpImg.Load(GfxPath(ctx.State(), ctx.State().Slot(slot).CloseupPicture));
 }
 
 }  // namespace morvane

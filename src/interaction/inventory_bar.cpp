@@ -2,18 +2,19 @@
 
 #include <string>
 
+#include "engine/button_sounds.h"
 #include "engine/cascade.h"
 #include "engine/sound_operations.h"
 #include "interaction/inventory.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kLeftButton = static_cast<int>(MouseButton::kLeft);
-constexpr Integer kButtonChannel = 18;
-constexpr Integer kInventoryChannel = 12;
 
 std::string HeldItemNumber(const InteractionContext& ctx) {
     return std::to_string(ctx.State().SlotItem(ctx.State().ItemInHand));
@@ -26,7 +27,7 @@ void ShowHeldItemPointer(InteractionContext& ctx) {
 // Kind 1: the close-up window, once the picture loaded when the item was taken in hand is read.
 void ShowCloseup(InteractionContext& ctx, const InventorySlot& item) {
     EngineContext& e = ctx.Engine;
-    AssignPointerImage(ctx, kPointerWait);
+    AssignPointerImage(ctx, kWaitPointer);
     Pump(e);
     CloseupValues& values = ctx.Closeup;
     values.Caption = item.CloseupCaption;
@@ -72,7 +73,7 @@ void invitem_MouseMove(InteractionContext& ctx, int Index) {
         return;
     }
     Main& main = ctx.Win.Main;
-    ctx.LastHoveredButton = kHoveredNone;
+    ctx.State().LastHoveredButton = hover::kMainNeutral;
     ShowButtonLook(main.ExamineItem, main.EI_Resource, 1);
     const PictureBox& slot = main.invitem(Index);
     main.ItemHiLite.Move(slot.Left() - 1, slot.Top());
@@ -82,7 +83,7 @@ void invitem_MouseMove(InteractionContext& ctx, int Index) {
     if (ItemIsInHand(ctx)) {
         ShowPointer(ctx, ctx.Win.ItemImages.ItemHL(ctx.State().ItemInHand).Picture());
     } else {
-        ShowPointerImage(ctx, kPointerNormal);
+        ShowPointerImage(ctx, kNormalPointer);
     }
 }
 
@@ -97,7 +98,7 @@ void InvBar_MouseDown(InteractionContext& ctx, int Button) {
     main.FlashFixIcon.SetPicture(nullptr);
     main.ExamineItem.SetMouseIcon(nullptr);
     main.ExamineItem.SetMousePointer(ScreenPointer::kDefault);
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
     main.ScnImg.SetMouseIcon(main.GetDesktop().Pointer().Picture());
     main.ScnImg.SetMousePointer(ScreenPointer::kDefault);
     s.ItemInHand = kNoItemInHand;
@@ -105,13 +106,13 @@ void InvBar_MouseDown(InteractionContext& ctx, int Button) {
 
 void InvBar_MouseMove(InteractionContext& ctx) {
     Main& main = ctx.Win.Main;
-    ctx.LastHoveredButton = kHoveredNone;
+    ctx.State().LastHoveredButton = hover::kMainNeutral;
     ShowButtonLook(main.ExamineItem, main.EI_Resource, 1);
     main.ItemHiLite.SetVisible(false);
     if (ItemIsInHand(ctx)) {
         ShowHeldItemPointer(ctx);
     } else {
-        ShowPointerImage(ctx, kPointerNormal);
+        ShowPointerImage(ctx, kNormalPointer);
     }
 }
 
@@ -120,16 +121,13 @@ void ExamineItem_MouseMove(InteractionContext& ctx) {
         return;
     }
     if (!ItemIsInHand(ctx)) {
-        ShowPointerImage(ctx, kPointerNormal);
+        ShowPointerImage(ctx, kNormalPointer);
         return;
     }
     GameState& s = ctx.State();
-    if (ctx.LastHoveredButton != kHoveredExamine) {
-        ctx.LastHoveredButton = kHoveredExamine;
-        if (!s.MouseOverSound.empty()) {
-            PlayWAVMVX(ctx.Engine, s.MouseOverSound, false, kButtonChannel, s.MouseOverPan,
-                       s.MouseOverVolume);
-        }
+    if (s.LastHoveredButton != hover::kExamineButton) {
+        s.LastHoveredButton = hover::kExamineButton;
+        PlayHoverSound(ctx.Engine);
     }
     ShowPointer(ctx, ctx.Win.ItemImages.ItemHL(s.ItemInHand).Picture());
     Main& main = ctx.Win.Main;
@@ -146,13 +144,11 @@ void ExamineItem_Click(InteractionContext& ctx) {
     s.Examining = true;
     try {
         LogIfOn(e, "Examine Item #" + HeldItemNumber(ctx));
-        if (!s.ClickSound.empty()) {
-            PlayWAVMVX(e, s.ClickSound, false, kButtonChannel, s.ClickPan, s.ClickVolume);
-        }
+        PlayClickSound(e);
         const InventorySlot item = s.Slot(s.ItemInHand);
         if (item.ExamineKind == 0) {
             if (!item.ExamineSound.empty()) {
-                PlayWAVMVX(e, item.ExamineSound, false, kInventoryChannel, item.ExaminePan,
+                PlayWAVMVX(e, item.ExamineSound, false, channel::kInventory, item.ExaminePan,
                            item.ExamineVolume);
             }
         } else if (item.ExamineKind == 1) {

@@ -4,14 +4,15 @@
 #include "engine/movie_operations.h"
 #include "engine/sound_operations.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kKeyF2 = 113;
 constexpr int kKeyF3 = 114;
-constexpr Integer kSoundtrackChannel = 19;
 
 void ShowStatus(InteractionContext& ctx, const std::string& text) {
     Main& main = ctx.Win.Main;
@@ -33,7 +34,7 @@ void Main_Load(InteractionContext& ctx) {
         main.Block.Move(main.Picture1.Left() + Main::kSceneLeft,
                         main.Picture1.Top() + Main::kSceneTop);
     }
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
     main.MsgStatus.Move(main.Picture1.Left() + main.ScnImg.Left() +
                             (main.ScnImg.Width() - main.MsgStatus.Width()) / 2,
                         main.Picture1.Top() + main.ScnImg.Top() +
@@ -91,18 +92,18 @@ void ScnImg_MouseMove(InteractionContext& ctx) {
     if (ItemIsInHand(ctx)) {
         ShowPointer(ctx, ctx.Win.Main.FlashFixIcon.Picture());
     } else {
-        ShowPointerImage(ctx, kPointerNormal);
+        ShowPointerImage(ctx, kNormalPointer);
     }
 }
 
 void Background_MouseMove(InteractionContext& ctx) {
     HoverReset(ctx, true);
-    ShowPointerImage(ctx, kPointerNormal);
+    ShowPointerImage(ctx, kNormalPointer);
 }
 
 void Caption_MouseMove(InteractionContext& ctx) {
     HoverReset(ctx, true);
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
 }
 
 void ToggleMusic(InteractionContext& ctx) {
@@ -121,12 +122,11 @@ void ToggleMusic(InteractionContext& ctx) {
         s.MusicOn = false;
         LogIfOn(e, "Music toggled off");
         const std::string& current = s.CurrentSoundtrack;
-        const std::string kind =
-            ToLowerAscii(current.size() >= 3 ? current.substr(current.size() - 3) : current);
+        const std::string kind = FileKind(current);
         if (kind == "mp3") {
             e.Music.StopMp3();
         } else if (kind == "wav") {
-            StopWav(e, kSoundtrackChannel);
+            StopWav(e, channel::kSoundtrack);
         } else if (kind == "mid") {
             e.Music.StopMidi();
         }

@@ -2,19 +2,23 @@
 
 #include "base/text.h"
 #include "database/location_record.h"
+#include "engine/button_sounds.h"
 #include "engine/cascade.h"
 #include "engine/game_folder.h"
 #include "engine/scene_loader.h"
 #include "engine/sound_operations.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
-constexpr Integer kMapSoundChannel = 20;
-constexpr Integer kButtonChannel = 15;
+// The map's close button answers on the dialogue channel, as the map always has, not on the
+// buttons channel: its sounds stop with the scene's other answers.
+constexpr Integer kCloseButtonChannel = channel::kDialogue;
 
 void ShowCloseButtonLook(InteractionContext& ctx, int look) {
     MapWindow& map = ctx.Win.MapWindow;
@@ -25,7 +29,7 @@ void ShowCloseButtonLook(InteractionContext& ctx, int look) {
 
 void OpenMapWindow(InteractionContext& ctx) {
     ctx.Win.Main.Block.SetVisible(true);
-    ShowPointerImage(ctx, kPointerNormal);
+    ShowPointerImage(ctx, kNormalPointer);
     ctx.State().MapOpen = true;
     ctx.Win.MapWindow.ShowModal();
 }
@@ -77,7 +81,7 @@ void MapWindow_Activate(InteractionContext& ctx) {
         LogIfOn(ctx.Engine, "Map activated.");
     }
     map.GetDesktop().SetTopmost(map, true);
-    ctx.LastHoveredButton = kHoveredMap;
+    ctx.State().LastHoveredButton = hover::kMapNeutral;
     map.Loctn.ForEach([](AnimatedPicture& mark, int) {
         if (mark.Visible()) {
             mark.Start();
@@ -86,19 +90,19 @@ void MapWindow_Activate(InteractionContext& ctx) {
 }
 
 void MapWindow_MouseMove(InteractionContext& ctx) {
-    ctx.LastHoveredButton = kHoveredMap;
+    ctx.State().LastHoveredButton = hover::kMapNeutral;
     ShowCloseButtonLook(ctx, 1);
 }
 
 void Image1_MouseMove(InteractionContext& ctx) {
-    AssignPointerImage(ctx, kPointerNormal);
+    AssignPointerImage(ctx, kNormalPointer);
 }
 
 void Loctn_MouseMove(InteractionContext& ctx, int Index) {
-    ctx.LastHoveredButton = kHoveredMap;
+    ctx.State().LastHoveredButton = hover::kMapNeutral;
     ShowCloseButtonLook(ctx, 1);
     AssignPointerImage(ctx,
-                       ctx.State().Locations(Index).Scene != 0 ? kPointerHotSpot : kPointerNormal);
+                       ctx.State().Locations(Index).Scene != 0 ? kHotSpotPointer : kNormalPointer);
 }
 
 void Loctn_Click(InteractionContext& ctx, int Index) {
@@ -115,10 +119,9 @@ void Loctn_Click(InteractionContext& ctx, int Index) {
     try {
         if (location.PlaysFile == 1) {
             const std::string& file = location.File;
-            const std::string kind =
-                ToLowerAscii(file.size() >= 3 ? file.substr(file.size() - 3) : file);
+            const std::string kind = FileKind(file);
             if (kind == "wav") {
-                PlayWAVMVX(e, file, false, kMapSoundChannel, location.Pan, location.Volume);
+                PlayWAVMVX(e, file, false, channel::kRules, location.Pan, location.Volume);
             } else if (kind == "avi") {
                 // Played by the scene load, before the new scene.
                 s.PendingMovie = file;
@@ -135,23 +138,16 @@ void Loctn_Click(InteractionContext& ctx, int Index) {
 
 void ButtnCancel_MouseMove(InteractionContext& ctx) {
     ShowCloseButtonLook(ctx, 0);
-    const GameState& s = ctx.State();
-    if (!s.MouseOverSound.empty() && ctx.LastHoveredButton != kHoveredMapClose) {
-        ctx.LastHoveredButton = kHoveredMapClose;
-        PlayWAVMVX(ctx.Engine, s.MouseOverSound, false, kButtonChannel, s.MouseOverPan,
-                   s.MouseOverVolume);
-    }
+    PlayHoverSoundFor(ctx.Engine, hover::kMapCancel, kCloseButtonChannel);
 }
 
 void ButtnCancel_Click(InteractionContext& ctx) {
     GameState& s = ctx.State();
     LogIfOn(ctx.Engine, "Map cancelled.");
-    if (!s.ClickSound.empty()) {
-        PlayWAVMVX(ctx.Engine, s.ClickSound, false, kButtonChannel, s.ClickPan, s.ClickVolume);
-    }
+    PlayClickSound(ctx.Engine, kCloseButtonChannel);
     MapWindow& map = ctx.Win.MapWindow;
     map.Hide();
-    ctx.LastHoveredButton = kHoveredMap;
+    s.LastHoveredButton = hover::kMapNeutral;
     ShowCloseButtonLook(ctx, 1);
     map.Loctn.ForEach([](AnimatedPicture& mark, int) {
         if (mark.Visible()) {

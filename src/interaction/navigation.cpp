@@ -6,6 +6,7 @@
 #include "engine/cascade.h"
 #include "engine/scene_loader.h"
 #include "interaction/pointer_model.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -45,10 +46,10 @@ void Directionl_MouseMove(InteractionContext& ctx, int Index) {
         // Arrows always show the built-in pointers, even in a game with its own set.
         const Integer pointer = PointerOf(s, Index);
         const int image =
-            pointer >= 1 && pointer <= MousePoint::kPointers ? pointer : kPointerNormal;
+            pointer >= 1 && pointer <= MousePoint::kPointers ? pointer : kNormalPointer;
         AssignPointer(ctx, ctx.Win.MousePoint.Defaults(image).Picture());
     } else if (!ItemIsInHand(ctx)) {
-        ShowPointerImage(ctx, kPointerNormal);
+        ShowPointerImage(ctx, kNormalPointer);
     } else {
         AssignPointer(ctx, ctx.Win.Main.FlashFixIcon.Picture());
     }
@@ -67,7 +68,7 @@ void Directionl_Click(InteractionContext& ctx, int Index) {
     LogIfOn(ctx.Engine,
             std::string("Link (") + kDirection[static_cast<std::size_t>(Index - 1)] + ") clicked.");
     s.SceneLoading = true;
-    AssignPointerImage(ctx, kPointerWait);
+    AssignPointerImage(ctx, kWaitPointer);
     LoadScene(ctx.Engine, target);
 }
 

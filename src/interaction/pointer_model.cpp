@@ -1,11 +1,13 @@
 #include "interaction/pointer_model.h"
 
+#include "database/object_views.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 
 const PicturePtr& PointerPicture(InteractionContext& ctx, int image) {
-    const int number = image >= 1 && image <= MousePoint::kPointers ? image : kPointerNormal;
+    const int number = image >= 1 && image <= MousePoint::kPointers ? image : kNormalPointer;
     return ctx.Win.MousePoint.Pointer(number).Picture();
 }
 
@@ -26,7 +28,7 @@ void AssignPointerImage(InteractionContext& ctx, int image) {
 }
 
 bool WaitPointerShown(InteractionContext& ctx) {
-    return ctx.Engine.View.ShowsPointer(kPointerWait);
+    return ctx.Engine.View.ShowsPointer(kWaitPointer);
 }
 
 bool ItemIsInHand(const InteractionContext& ctx) {
@@ -38,7 +40,7 @@ bool ConversationLocked(InteractionContext& ctx) {
     if (!ctx.Win.Main.ConvBox.Visible() || s.CurrentConv < 1 || s.CurrentConv > kSlots) {
         return false;
     }
-    return s.Objects(s.CurrentConv).P(19) == 1;
+    return ConversationView(s.Objects(s.CurrentConv)).LocksScene() == 1;
 }
 
 void ShowButtonLook(Image& button, AnimatedPicture& source, int frame) {
@@ -55,7 +57,7 @@ void HoverReset(InteractionContext& ctx, bool forget_hovered_button) {
     ShowButtonLook(main.SaveGameButtn, main.SGB_Resource, 1);
     ShowButtonLook(main.ExamineItem, main.EI_Resource, 1);
     if (forget_hovered_button) {
-        ctx.LastHoveredButton = kHoveredNone;
+        ctx.State().LastHoveredButton = hover::kMainNeutral;
     }
 }
 

@@ -2,15 +2,9 @@
 
 #include "interaction/interaction_context.h"
 #include "platform/picture.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
-
-// The roles of the 15 custom pointer pictures.
-inline constexpr int kPointerHotSpot = 10;
-inline constexpr int kPointerGoodie = 11;
-inline constexpr int kPointerReactor = 12;
-inline constexpr int kPointerNormal = 13;
-inline constexpr int kPointerWait = 14;
 
 // Custom pointer picture 1 to 15 in use; a number outside the set stands for the normal pointer,
 // so that odd game data never fails a mouse move.

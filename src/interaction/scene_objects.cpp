@@ -1,6 +1,7 @@
 #include "interaction/scene_objects.h"
 
 #include "base/text.h"
+#include "database/object_views.h"
 #include "engine/cascade.h"
 #include "engine/database_open.h"
 #include "engine/flag_operations.h"
@@ -10,22 +11,18 @@
 #include "interaction/inventory.h"
 #include "interaction/map_window.h"
 #include "interaction/pointer_model.h"
+#include "media/sound_channels.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
 
-enum ObjectKind : Integer { kAmbient = 0, kLink = 1, kGoodie = 2, kSwitch = 3, kReactor = 4 };
-constexpr Integer kLastKnownKind = 8;
-constexpr Integer kRefusalChannel = 15;
-constexpr Integer kInventoryFullChannel = 15;
+// The last kind this player's clicks know; anything above is from a newer authoring system.
+constexpr Integer kLastKnownKind = kConversation;
 
 std::string Num(long long value) {
     return std::to_string(value);
-}
-
-std::string Extension(const std::string& file) {
-    return ToLowerAscii(file.size() >= 3 ? file.substr(file.size() - 3) : file);
 }
 
 const PicturePtr& HeldHighlight(InteractionContext& ctx) {
@@ -35,7 +32,8 @@ const PicturePtr& HeldHighlight(InteractionContext& ctx) {
 // The item in hand is not the one an object needs: its own refusal sound says so.
 void RefuseHeldItem(InteractionContext& ctx) {
     const InventorySlot& held = ctx.State().Slot(ctx.State().ItemInHand);
-    PlayObjectSound(ctx, held.RefusalSound, kRefusalChannel, held.RefusalPan, held.RefusalVolume);
+    PlayObjectSound(ctx, held.RefusalSound, channel::kDialogue, held.RefusalPan,
+                    held.RefusalVolume);
 }
 
 // After a successful use the held item is used up, or returns to its place on the bar.
@@ -57,105 +55,113 @@ void RequiresItemMessage(InteractionContext& ctx, const char* what, int index, I
 void ClickLink(InteractionContext& ctx, Integer k) {
     GameState& s = ctx.State();
     EngineContext& e = ctx.Engine;
-    const SceneObject& o = s.Objects(k);
-    if (o.P(33) == 1 && s.ObjUsed(k)) {
+    const LinkView o(s.Objects(k));
+    if (o.OneShot() == 1 && s.ObjUsed(k)) {
         return;
     }
-    const bool needs_item = o.P(18) == 1;
+    const bool needs_item = o.NeedsItem() == 1;
     if (needs_item) {
         if (!ItemIsInHand(ctx)) {
-            RequiresItemMessage(ctx, "HotSpot", k, o.P(19));
-            PlayObjectSound(ctx, o.S(6), ObjectSoundChannel(s, kLink, k, 3), o.P(22), o.P(21));
+            RequiresItemMessage(ctx, "HotSpot", k, o.Item());
+            PlayObjectSound(ctx, o.RefusalSound(), ObjectSoundChannel(s, kLink, k, 3),
+                            o.RefusalPan(), o.RefusalVolume());
             return;
         }
-        if (s.SlotItem(s.ItemInHand) != o.P(19)) {
-            RequiresItemMessage(ctx, "HotSpot", k, o.P(19));
+        if (s.SlotItem(s.ItemInHand) != o.Item()) {
+            RequiresItemMessage(ctx, "HotSpot", k, o.Item());
             RefuseHeldItem(ctx);
             return;
         }
     }
     s.ObjUsed(k) = true;
     if (needs_item) {
-        ShowPointerImage(ctx, o.P(33) == 1 || o.P(12) == 0 ? kPointerNormal : o.P(12));
-        LogIfOn(e, "Inventory Item #" + Num(o.P(19)) + " used on HotSpot (Object #" + Num(k) + ")");
+        ShowPointerImage(ctx, o.OneShot() == 1 || o.Pointer() == 0 ? kNormalPointer : o.Pointer());
+        LogIfOn(e,
+                "Inventory Item #" + Num(o.Item()) + " used on HotSpot (Object #" + Num(k) + ")");
     } else {
         LogIfOn(e, "HotSpot (Object #" + Num(k) + ") clicked.");
     }
-    const Integer action = o.P(23);
-    const Integer scene = o.P(24);
+    const Integer action = o.Action();
+    const Integer scene = o.Scene();
     if ((action == 1 && scene != 0) || action == 2) {
-        ShowPointerImage(ctx, kPointerWait);
+        ShowPointerImage(ctx, kWaitPointer);
     }
-    if (!o.S(4).empty()) {
+    if (!o.Sound().empty()) {
         StopWav(e, ObjectSoundChannel(s, kLink, k, 1));
     }
-    if (o.P(13) == 3) {
+    if (o.Style() == 3) {
         AnimatedPicture& picture = ctx.Win.Main.Animation(k);
         picture.SetAnimFlag(true);
         picture.Start();
     }
-    if (!o.S(5).empty()) {
-        PlayWAVMVX(e, o.S(5), false, ObjectSoundChannel(s, kLink, k, 2), o.P(17), o.P(16));
+    if (!o.ClickSound().empty()) {
+        PlayWAVMVX(e, o.ClickSound(), false, ObjectSoundChannel(s, kLink, k, 2), o.ClickPan(),
+                   o.ClickVolume());
     }
     Pump(e);
     // The pump may have run a scene change; the object's values are read again from here on.
-    const SceneObject link = s.Objects(k);
+    const SceneObject now = s.Objects(k);
+    const LinkView link(now);
     if (needs_item && ItemIsInHand(ctx)) {
-        ReleaseHeldItem(ctx, link.P(20) == 1);
+        ReleaseHeldItem(ctx, link.KeepsItem() == 1);
     }
-    if (link.P(29) == 1) {
-        SetFlag(e, link.P(30), link.P(31), link.P(32));
+    if (link.SetsFlag() == 1) {
+        const FlagChange change = link.Change();
+        SetFlag(e, change.Flag, change.Value, change.Mode);
     }
-    if (link.P(23) == 2) {
+    if (link.Action() == 2) {
         OpenMapWindow(ctx);
-    } else if (link.P(24) != 0) {
-        LoadScene(e, link.P(24));
+    } else if (link.Scene() != 0) {
+        LoadScene(e, link.Scene());
     }
 }
 
 void ClickGoodie(InteractionContext& ctx, Integer k) {
     GameState& s = ctx.State();
     EngineContext& e = ctx.Engine;
-    const SceneObject o = s.Objects(k);
-    const bool needs_item = o.P(18) == 1;
+    const SceneObject copy = s.Objects(k);
+    const GoodieView o(copy);
+    const bool needs_item = o.NeedsItem() == 1;
     if (needs_item) {
         if (!ItemIsInHand(ctx)) {
-            RequiresItemMessage(ctx, "Goodie", k, o.P(19));
-            if (!o.S(6).empty()) {
-                PlayObjectSound(ctx, o.S(6), ObjectSoundChannel(s, kGoodie, k, 3), o.P(22),
-                                o.P(21));
+            RequiresItemMessage(ctx, "Goodie", k, o.Item());
+            if (!o.RefusalSound().empty()) {
+                PlayObjectSound(ctx, o.RefusalSound(), ObjectSoundChannel(s, kGoodie, k, 3),
+                                o.RefusalPan(), o.RefusalVolume());
             }
             return;
         }
-        if (s.SlotItem(s.ItemInHand) != o.P(19)) {
-            RequiresItemMessage(ctx, "Goodie", k, o.P(19));
+        if (s.SlotItem(s.ItemInHand) != o.Item()) {
+            RequiresItemMessage(ctx, "Goodie", k, o.Item());
             RefuseHeldItem(ctx);
             return;
         }
-        LogIfOn(e, "Inventory Item #" + Num(o.P(19)) + " used on Goodie (Object #" + Num(k) + ")");
+        LogIfOn(e, "Inventory Item #" + Num(o.Item()) + " used on Goodie (Object #" + Num(k) + ")");
     } else {
         LogIfOn(e, "Goodie (Object #" + Num(k) + ") clicked.");
     }
     if (s.InventoryCount >= kInventorySlots) {
         const GeneralRecord general = ReadGeneralRecord(s);
-        PlayWAVMVX(e, general.InventoryFullSound.Trimmed(), false, kInventoryFullChannel,
+        PlayWAVMVX(e, general.InventoryFullSound.Trimmed(), false, channel::kDialogue,
                    general.InventoryFullPan, general.InventoryFullVolume);
         return;
     }
-    AddInventoryItem(ctx, o.P(17), false, 0);
+    AddInventoryItem(ctx, o.GivesItem(), false, 0);
     if (needs_item) {
-        ReleaseHeldItem(ctx, o.P(20) == 1);
+        ReleaseHeldItem(ctx, o.KeepsItem() == 1);
     }
-    if (!o.S(5).empty()) {
-        const std::string kind = Extension(o.S(5));
+    if (!o.PickUpMedia().empty()) {
+        const std::string kind = FileKind(o.PickUpMedia());
         if (kind == "wav") {
-            PlayWav(e, o.S(5), false, ObjectSoundChannel(s, kGoodie, k, 2), o.P(16), o.P(15));
+            PlayWav(e, o.PickUpMedia(), false, ObjectSoundChannel(s, kGoodie, k, 2), o.PickUpPan(),
+                    o.PickUpVolume());
         } else if (kind == "avi") {
-            PlayMovie(e, o.S(5), o.P(15), true, false);
+            PlayMovie(e, o.PickUpMedia(), o.PickUpVolume(), true, false);
         }
     }
-    if (o.P(27) == 1) {
-        SetFlag(e, o.P(28), o.P(29), o.P(30));
+    if (o.SetsFlag() == 1) {
+        const FlagChange change = o.Change();
+        SetFlag(e, change.Flag, change.Value, change.Mode);
     }
 }
 
@@ -166,24 +172,26 @@ void ClickSwitch(InteractionContext& ctx, Integer k) {
     if (picture.Playing()) {
         return;
     }
-    const SceneObject o = s.Objects(k);
-    if (o.P(19) == 1) {
+    const SceneObject copy = s.Objects(k);
+    const SwitchView o(copy);
+    if (o.NeedsItem() == 1) {
         if (!ItemIsInHand(ctx)) {
-            RequiresItemMessage(ctx, "Switch", k, o.P(20));
-            PlayObjectSound(ctx, o.S(6), ObjectSoundChannel(s, kSwitch, k, 2), o.P(23), o.P(22));
+            RequiresItemMessage(ctx, "Switch", k, o.Item());
+            PlayObjectSound(ctx, o.RefusalSound(), ObjectSoundChannel(s, kSwitch, k, 2),
+                            o.RefusalPan(), o.RefusalVolume());
             return;
         }
-        if (s.SlotItem(s.ItemInHand) != o.P(20)) {
-            RequiresItemMessage(ctx, "Switch", k, o.P(20));
+        if (s.SlotItem(s.ItemInHand) != o.Item()) {
+            RequiresItemMessage(ctx, "Switch", k, o.Item());
             RefuseHeldItem(ctx);
             return;
         }
-        LogIfOn(e, "Inventory Item #" + Num(o.P(20)) + " used on Switch (Object #" + Num(k) + ")");
-        ReleaseHeldItem(ctx, o.P(21) == 1);
+        LogIfOn(e, "Inventory Item #" + Num(o.Item()) + " used on Switch (Object #" + Num(k) + ")");
+        ReleaseHeldItem(ctx, o.KeepsItem() == 1);
     } else {
         LogIfOn(e, "Switch (Object #" + Num(k) + ") clicked.");
     }
-    const Integer old = s.Flags(o.P(12));
+    const Integer old = s.Flags(o.Flag());
     const bool animated = picture.FrameCount() > 1;
     if (animated) {
         s.SwitchPending(k) = true;
@@ -198,44 +206,49 @@ void ClickSwitch(InteractionContext& ctx, Integer k) {
     if (animated) {
         picture.Start();
     } else {
-        SetFlag(e, o.P(12), old != 0 ? Integer{0} : o.P(16), 0);
+        SetFlag(e, o.Flag(), old != 0 ? Integer{0} : o.OnValue(), 0);
     }
     if (old == 0) {
-        if (!o.S(5).empty()) {
-            PlayWav(e, o.S(5), false, ObjectSoundChannel(s, kSwitch, k, 1), o.P(18), o.P(17));
+        if (!o.OnSound().empty()) {
+            PlayWav(e, o.OnSound(), false, ObjectSoundChannel(s, kSwitch, k, 1), o.OnPan(),
+                    o.OnVolume());
         }
-    } else if (!o.S(4).empty()) {
-        PlayWav(e, o.S(4), false, ObjectSoundChannel(s, kSwitch, k, 1), o.P(15), o.P(14));
+    } else if (!o.OffSound().empty()) {
+        PlayWav(e, o.OffSound(), false, ObjectSoundChannel(s, kSwitch, k, 1), o.OffPan(),
+                o.OffVolume());
     }
 }
 
 void ClickReactor(InteractionContext& ctx, Integer k) {
     GameState& s = ctx.State();
     EngineContext& e = ctx.Engine;
-    if (s.Objects(k).P(26) == 1 && s.ReactorUsed(k)) {
+    if (ReactorView(s.Objects(k)).OneShot() == 1 && s.ReactorUsed(k)) {
         return;
     }
     LogIfOn(e, "Reactor (Object #" + Num(k) + ") clicked.");
     s.ReactorUsed(k) = true;
-    const SceneObject o = s.Objects(k);
-    if (o.P(20) == 1) {
-        SetFlag(e, o.P(21), o.P(22), o.P(23));
+    const SceneObject copy = s.Objects(k);
+    const ReactorView o(copy);
+    if (o.SetsFlag() == 1) {
+        const FlagChange change = o.Change();
+        SetFlag(e, change.Flag, change.Value, change.Mode);
     }
     Pump(e);
     const auto play_sound = [&] {
-        if (!o.S(5).empty()) {
-            PlayWav(e, o.S(5), false, ObjectSoundChannel(s, kReactor, k, 1), o.P(15), o.P(14));
+        if (!o.Sound().empty()) {
+            PlayWav(e, o.Sound(), false, ObjectSoundChannel(s, kReactor, k, 1), o.SoundPan(),
+                    o.SoundVolume());
         }
     };
-    switch (o.P(12)) {
+    switch (o.Reaction()) {
         case 1:
         case 2:
             play_sound();
             break;
         case 3:
         case 4:
-            if (!o.S(4).empty()) {
-                PlayMovie(e, o.S(4), o.P(13), true, false);
+            if (!o.Movie().empty()) {
+                PlayMovie(e, o.Movie(), o.MovieSetting(), true, false);
             }
             break;
         case 5: {
@@ -248,8 +261,8 @@ void ClickReactor(InteractionContext& ctx, Integer k) {
         default:
             break;
     }
-    if (o.P(24) == 1) {
-        AddMapLocation(e, o.P(25));
+    if (o.AddsLocation() == 1) {
+        AddMapLocation(e, o.Location());
     }
 }
 
@@ -295,39 +308,42 @@ void Animation_MouseMove(InteractionContext& ctx, int Index) {
             if (in_hand) {
                 ShowPointer(ctx, ctx.Win.Main.FlashFixIcon.Picture());
             } else {
-                ShowPointerImage(ctx, kPointerNormal);
+                ShowPointerImage(ctx, kNormalPointer);
             }
             return;
-        case kLink:
-            if (o.P(33) == 1 && s.ObjUsed(Index)) {
-                ShowPointerImage(ctx, kPointerNormal);
-            } else if (o.P(18) == 1 && in_hand) {
+        case kLink: {
+            const LinkView link(o);
+            if (link.OneShot() == 1 && s.ObjUsed(Index)) {
+                ShowPointerImage(ctx, kNormalPointer);
+            } else if (link.NeedsItem() == 1 && in_hand) {
                 ShowPointer(ctx, HeldHighlight(ctx));
             } else {
-                ShowPointerImage(ctx, o.P(12) == 0 ? kPointerNormal : o.P(12));
+                ShowPointerImage(ctx, link.Pointer() == 0 ? kNormalPointer : link.Pointer());
             }
             return;
+        }
         case kGoodie:
-            if (o.P(18) == 1 && in_hand) {
+            if (GoodieView(o).NeedsItem() == 1 && in_hand) {
                 ShowPointer(ctx, HeldHighlight(ctx));
             } else {
-                ShowPointerImage(ctx, kPointerGoodie);
+                ShowPointerImage(ctx, kGoodiePointer);
             }
             return;
         case kSwitch:
-            if (o.P(19) == 1 && in_hand) {
+            if (SwitchView(o).NeedsItem() == 1 && in_hand) {
                 ShowPointer(ctx, HeldHighlight(ctx));
             } else {
-                ShowPointerImage(ctx, kPointerHotSpot);
+                ShowPointerImage(ctx, kHotSpotPointer);
             }
             return;
         case kReactor:
-            ShowPointerImage(
-                ctx, o.P(26) == 1 && s.ReactorUsed(Index) ? kPointerNormal : kPointerReactor);
+            ShowPointerImage(ctx, ReactorView(o).OneShot() == 1 && s.ReactorUsed(Index)
+                                      ? kNormalPointer
+                                      : kReactorPointer);
             return;
         default:
             if (o.Kind > kLastKnownKind) {
-                ShowPointerImage(ctx, kPointerHotSpot);
+                ShowPointerImage(ctx, kHotSpotPointer);
             }
             return;
     }
@@ -376,8 +392,9 @@ void Animation_PlayFinished(InteractionContext& ctx, int Index) {
         return;
     }
     s.SwitchPending(Index) = false;
-    const Integer flag = o.P(12);
-    const Integer value = ctx.SwitchOldValue(Index) != 0 ? Integer{0} : o.P(16);
+    const SwitchView lever(o);
+    const Integer flag = lever.Flag();
+    const Integer value = ctx.SwitchOldValue(Index) != 0 ? Integer{0} : lever.OnValue();
     try {
         SetFlag(ctx.Engine, flag, value, 0);
     } catch (const RuntimeError& error) {

@@ -7,7 +7,7 @@
 namespace morvane {
 
 void RaiseInvalidFileFormat() {
-    throw RuntimeError(kInvalidFileFormat, "Invalid file format");
+    Raise(ErrorNumber::kInvalidFileFormat);
 }
 
 void RequireMediaFile(const std::filesystem::path& file) {

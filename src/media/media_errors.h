@@ -7,7 +7,6 @@ namespace morvane {
 // The errors a media file can give the operation that plays it. A missing file is error 53
 // ("File not found"); a file that is there but cannot be played is error 321, the classic
 // runtime's "Invalid file format", so the caller's trap reports both in its usual form.
-inline constexpr int kInvalidFileFormat = 321;
 
 [[noreturn]] void RaiseInvalidFileFormat();
 

@@ -7,8 +7,7 @@
 namespace morvane {
 
 std::filesystem::path MediaFile(const GamePaths& paths, std::string_view name) {
-    const auto file =
-        paths.Resolve(paths.GameFolder() + std::string(kMediaFolder) + std::string(name));
+    const auto file = paths.Resolve(paths.MediaPath(name));
     if (name.empty() || !file) {
         Raise(ErrorNumber::kFileNotFound);
     }

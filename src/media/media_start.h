@@ -12,9 +12,6 @@ namespace morvane {
 
 class GamePaths;
 
-// The folder of every sound and movie, inside the game folder.
-inline constexpr std::string_view kMediaFolder = "resource\\mmedia\\";
-
 // The file a bare media name stands for: GameFolder() + "resource\mmedia\" + name. Raises 53
 // when there is no such file (or the name would lead outside the game folder).
 std::filesystem::path MediaFile(const GamePaths& paths, std::string_view name);

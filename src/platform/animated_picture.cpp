@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "base/runtime_error.h"
 #include "platform/animated_picture_frame.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
@@ -151,7 +152,7 @@ void AnimatedPicture::SetFrame(Integer frame) {
 
 void AnimatedPicture::SetPlaybackMode(Integer mode) {
     if (mode < kForward || mode > kBackAndForth) {
-        throw RuntimeError(380, "Invalid property value");
+        Raise(ErrorNumber::kInvalidPropertyValue);
     }
     playback_mode_ = mode;
     direction_ = 1;

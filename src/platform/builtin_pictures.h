@@ -4,27 +4,9 @@
 #include <string_view>
 
 #include "platform/picture.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
-
-// The roles of the 15 pointer pictures, numbered as the pointer set numbers them.
-enum class PointerRole : int {
-    kUp = 1,
-    kDown,
-    kLeft,
-    kRight,
-    kUpLeft,
-    kUpRight,
-    kDownLeft,
-    kDownRight,
-    kExit,
-    kHotSpot,
-    kGoodie,
-    kReactor,
-    kNormal,
-    kWait,
-    kButtons,
-};
 
 // Pictures shown in place of one that cannot be shown.
 enum class BuiltIn {

@@ -29,7 +29,7 @@ void Button::HandleMouseUp(const MouseArgs& args) {
 
 void CheckBox::SetValue(int value) {
     if (value < kUnchecked || value > kGrayed) {
-        throw RuntimeError(380, "Invalid property value");
+        Raise(ErrorNumber::kInvalidPropertyValue);
     }
     if (value == value_) {
         return;

@@ -8,10 +8,10 @@ namespace morvane {
 namespace {
 
 [[noreturn]] void InvalidPropertyValue() {
-    throw RuntimeError(380, "Invalid property value");
+    Raise(ErrorNumber::kInvalidPropertyValue);
 }
 [[noreturn]] void InvalidPropertyIndex() {
-    throw RuntimeError(381, "Invalid property array index");
+    Raise(ErrorNumber::kInvalidPropertyArrayIndex);
 }
 
 }  // namespace

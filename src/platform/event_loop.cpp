@@ -85,12 +85,15 @@ std::optional<TimeMs> EventLoop::NextDueTime() const {
     return next;
 }
 
-bool EventLoop::WaitUntil(const std::function<bool()>& condition, TimeMs bound_ms) {
+TimeMs EventLoop::DeadlineAfter(TimeMs bound_ms) const {
     const TimeMs now = clock_.Now();
-    const TimeMs deadline = (bound_ms == kUnbounded || bound_ms > kNever - now)
-                                ? kNever
-                                : now + std::max<TimeMs>(bound_ms, 0);
-    return WaitFor(condition, deadline, WaitKind::kEngine);
+    return (bound_ms == kUnbounded || bound_ms > kNever - now)
+               ? kNever
+               : now + std::max<TimeMs>(bound_ms, 0);
+}
+
+bool EventLoop::WaitUntil(const std::function<bool()>& condition, TimeMs bound_ms) {
+    return WaitFor(condition, DeadlineAfter(bound_ms), WaitKind::kEngine);
 }
 
 void EventLoop::PassTime(TimeMs ms) {
@@ -128,13 +131,14 @@ bool EventLoop::WaitFor(const std::function<bool()>& condition, TimeMs deadline,
     }
 }
 
-bool EventLoop::RunMainLoop(const std::function<bool()>& until) {
+bool EventLoop::RunMainLoop(const std::function<bool()>& until, TimeMs bound_ms) {
+    const TimeMs deadline = DeadlineAfter(bound_ms);
     for (;;) {
         PumpEvents();
         if (until()) {
             return true;
         }
-        if (quit_ || input_ended_) {
+        if (quit_ || input_ended_ || clock_.Now() >= deadline) {
             return false;
         }
         if (HasPendingEvents() || TimerDueNow()) {
@@ -142,14 +146,14 @@ bool EventLoop::RunMainLoop(const std::function<bool()>& until) {
         }
         if (input_ == nullptr) {
             // Nobody to give input: run on the clock until the loop ends or nothing is left.
-            return WaitFor(until, kNever, WaitKind::kUser);
+            return WaitFor(until, deadline, WaitKind::kUser);
         }
         const InputStep step = input_->TakeInput(*this);
         switch (step.kind) {
             case InputStep::Kind::kContinue:
                 break;
             case InputStep::Kind::kWaitUntil:
-                WaitFor(until, step.until, WaitKind::kUserPassTime);
+                WaitFor(until, std::min(step.until, deadline), WaitKind::kUserPassTime);
                 break;
             case InputStep::Kind::kEnded:
                 input_ended_ = true;

@@ -47,8 +47,9 @@ class EventLoop {
 
     // The loop that waits for the user, used by the main program and by every modal window:
     // runs events and timers and takes input until `until` holds (true), or until input has
-    // ended or Quit was asked (false).
-    bool RunMainLoop(const std::function<bool()>& until);
+    // ended, Quit was asked or `bound_ms` has passed (false). Time never runs past the bound,
+    // whatever the input source asks for.
+    bool RunMainLoop(const std::function<bool()>& until, TimeMs bound_ms = kUnbounded);
 
     void SetInputSource(InputSource* source) { input_ = source; }
     bool InputEnded() const { return input_ended_; }
@@ -78,6 +79,8 @@ class EventLoop {
         kUser,          // an engine-like wait of a loop that takes input: Quit ends it
         kUserPassTime,  // time the input source let pass: Quit ends it
     };
+    // The time `bound_ms` from now; kNever for an unbounded wait.
+    TimeMs DeadlineAfter(TimeMs bound_ms) const;
     // Pumps until `condition` or `deadline`.
     bool WaitFor(const std::function<bool()>& condition, TimeMs deadline, WaitKind kind);
     void CompactTimers();

@@ -108,6 +108,14 @@ GamePaths::GamePaths(const fs::path& game_folder) {
     }
 }
 
+std::string GamePaths::GfxPath(std::string_view name) const {
+    return game_folder_text_ + std::string(kGfxFolder) + std::string(name);
+}
+
+std::string GamePaths::MediaPath(std::string_view name) const {
+    return game_folder_text_ + std::string(kMediaFolder) + std::string(name);
+}
+
 std::optional<fs::path> GamePaths::Resolve(std::string_view path) const {
     return ResolveImpl(path, false);
 }

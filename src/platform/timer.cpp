@@ -15,7 +15,7 @@ Timer::~Timer() {
 
 void Timer::SetInterval(int interval_ms) {
     if (interval_ms < 0) {
-        throw RuntimeError(380, "Invalid property value");
+        Raise(ErrorNumber::kInvalidPropertyValue);
     }
     interval_ = interval_ms;
     Restart();

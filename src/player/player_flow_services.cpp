@@ -4,6 +4,7 @@
 #include "engine/sound_operations.h"
 #include "interaction/inventory.h"
 #include "interaction/map_window.h"
+#include "media/sound_channels.h"
 
 namespace morvane {
 
@@ -39,11 +40,12 @@ void PlayerFlowServices::StopSound(Integer channel) {
 void PlayerFlowServices::StopAllSounds() {
     StopMp3();
     StopMidi();
-    for (int channel = 1; channel <= 14; ++channel) {
-        engine_.Sound.Stop(channel);
+    for (Integer number = channel::kFirst; number <= channel::kPersistent; ++number) {
+        engine_.Sound.Stop(number);
     }
-    for (const int channel : {19, 17, 16, 15, 20}) {
-        engine_.Sound.Stop(channel);
+    for (const Integer number : {channel::kSoundtrack, channel::kLooping, channel::kEnterExit,
+                                 channel::kDialogue, channel::kRules}) {
+        engine_.Sound.Stop(number);
     }
     for (int slot = 1; slot <= kSlots; ++slot) {
         engine_.State.Delays(slot).DelayWaitPointer = false;

@@ -38,5 +38,25 @@ TEST(RuntimeErrors, CarryTheClassicNumbersAndTrapText) {
               "Unexpected error in procedure: LoadScene\r\nError #53: File not found");
 }
 
+// The errors the controls and the media raise keep their classic numbers and texts.
+TEST(RuntimeErrors, ControlAndMediaErrorsAreClassicToo) {
+    const struct {
+        ErrorNumber number;
+        int classic;
+        const char* description;
+    } cases[] = {
+        {ErrorNumber::kInvalidFileFormat, 321, "Invalid file format"},
+        {ErrorNumber::kInvalidPropertyValue, 380, "Invalid property value"},
+        {ErrorNumber::kInvalidPropertyArrayIndex, 381, "Invalid property array index"},
+        {ErrorNumber::kInvalidPictureFormat, 481, "Invalid picture"},
+    };
+    for (const auto& c : cases) {
+        const RuntimeError error(c.number);
+        EXPECT_EQ(error.Number(), c.classic);
+        EXPECT_EQ(error.Description(), c.description);
+        EXPECT_EQ(ErrorOf([&] { Raise(c.number); }), c.classic);
+    }
+}
+
 }  // namespace
 }  // namespace morvane

@@ -40,5 +40,17 @@ TEST(Text, CaseFoldingForFileNames) {
     EXPECT_FALSE(EndsWithIgnoreCase("avi", ".avi"));
 }
 
+TEST(Text, FileKindIsTheLastThreeCharactersInLowerCase) {
+    const struct {
+        const char* name;
+        const char* kind;
+    } cases[] = {
+        {"Theme.WAV", "wav"}, {"menu.mid", "mid"}, {"intro.Avi", "avi"}, {"song.mp3", "mp3"},
+        {"tune.midi", "idi"}, {"MP3", "mp3"},      {"ab", "ab"},         {"", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileKind(c.name), c.kind) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace morvane

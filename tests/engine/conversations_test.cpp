@@ -61,7 +61,7 @@ TEST_F(ConversationsTest, ACueCardOfZeroIsOnlyLogged) {
 }
 
 TEST_F(ConversationsTest, HoveringALinePlaysTheHoverSoundOnceAndHighlightsIt) {
-    state.MouseOverSound = "hover.wav";
+    state.Settings.MouseOverSound = "hover.wav";
     SetFlag(ctx, 5, 1, 0);
     ConvText_MouseMove(ctx, 2);
     EXPECT_EQ(view.box.colours[2], ConversationBox::kWhite);
@@ -87,7 +87,7 @@ TEST_F(ConversationsTest, ClickingALinePlaysItsSoundAndSetsItsFlag) {
 
 TEST_F(ConversationsTest, ClicksAndHoversAreIgnoredWhileTheWaitPointerShows) {
     SetFlag(ctx, 5, 1, 0);
-    view.pointer = MainView::kWaitPointer;
+    view.pointer = kWaitPointer;
     ConvText_Click(ctx, 1);
     ConvText_MouseMove(ctx, 1);
     EXPECT_EQ(state.Flags(5), 1);

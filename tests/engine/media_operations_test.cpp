@@ -47,7 +47,7 @@ TEST_F(MediaOperationsTest, AMissingSoundIsReportedWithItsChannelPanAndVolume) {
 }
 
 TEST_F(MediaOperationsTest, AMovieFinishesTwoHundredMillisecondsAfterItStops) {
-    state.MovieSizeMode = 1;
+    state.Settings.MovieSizeMode = 1;
     PlayMovie(ctx, "film.avi", 0, true, true);
     EXPECT_FALSE(state.MovieFinished);
     EXPECT_TRUE(state.MovieWaitRequested);

@@ -145,7 +145,7 @@ TEST_F(RulesTest, ADelayArmsExpiresAndWaitsWhileTheMapIsOpen) {
     SetFlag(ctx, 5, 1, 0);
     EXPECT_TRUE(Logged("[Delay Index # 1] Flag 5= 1. Taking action..."));
     EXPECT_TRUE(Logged("Delay 1 started."));
-    EXPECT_TRUE(view.ShowsPointer(MainView::kWaitPointer));
+    EXPECT_TRUE(view.ShowsPointer(kWaitPointer));
     EXPECT_TRUE(state.Delays(1).DelayRunning);
     state.MapOpen = true;
     loop.PassTime(5000);
@@ -155,7 +155,7 @@ TEST_F(RulesTest, ADelayArmsExpiresAndWaitsWhileTheMapIsOpen) {
     EXPECT_TRUE(Logged("Delay 1 expired."));
     EXPECT_EQ(state.Flags(6), 1);
     EXPECT_FALSE(state.Delays(1).DelayRunning);
-    EXPECT_TRUE(view.ShowsPointer(MainView::kNormalPointer));
+    EXPECT_TRUE(view.ShowsPointer(kNormalPointer));
 }
 
 TEST_F(RulesTest, StartDelayComputesItsIntervalInSixteenBits) {

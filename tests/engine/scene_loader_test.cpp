@@ -44,7 +44,7 @@ TEST_F(SceneLoaderTest, EndsTheSceneLeftBeforeReadingTheNextAndStartsTheNewOneAf
     EXPECT_TRUE(view.block);
     loop.PassTime(200);
     EXPECT_FALSE(view.block);
-    EXPECT_EQ(view.pointer, MainView::kNormalPointer);
+    EXPECT_EQ(view.pointer, kNormalPointer);
 }
 
 class JumpTest : public testing::EngineTest {

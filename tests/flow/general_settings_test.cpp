@@ -171,12 +171,10 @@ TEST_F(GeneralSettingsTest, SettingsAreKeptTrimmedAndTheExitPictureNeedsAName) {
     general.MenuScene = 3;
     MakeGame(general);
     StartToMenu();
-    const GeneralSettings& s = flow_->Context().Flow.Settings;
+    const GeneralSettings& s = state_.Settings;
     EXPECT_EQ(s.ClickSound, "click.wav");
     EXPECT_EQ(s.ClickVolume, -300);
     EXPECT_EQ(s.ClickPan, 40);
-    EXPECT_EQ(state_.ClickSound, "click.wav");
-    EXPECT_EQ(state_.ClickVolume, -300);
     EXPECT_FALSE(s.ExitPictureEnabled);
     EXPECT_EQ(state_.GameTitle, "Test Game");
     EXPECT_EQ(forms_.Main.Caption(), "Test Game");

@@ -74,9 +74,9 @@ TEST_F(FormsMainViewTest, ASceneLoadsItsPicturesIntoTheMainWindowAndShowsItsConv
     EXPECT_TRUE(forms.Main.ConvBox.Visible());
     EXPECT_EQ(forms.Main.ConvText(1).Caption(), "Hello");
     EXPECT_EQ(forms.Main.ConvBox.Left() + forms.Main.ConvBox.Width(), 700);
-    EXPECT_TRUE(view.ShowsPointer(MainView::kWaitPointer));
+    EXPECT_TRUE(view.ShowsPointer(kWaitPointer));
     runtime.loop.PassTime(200);
-    EXPECT_TRUE(view.ShowsPointer(MainView::kNormalPointer));
+    EXPECT_TRUE(view.ShowsPointer(kNormalPointer));
     EXPECT_FALSE(forms.Main.Block.Visible());
 }
 

@@ -43,9 +43,7 @@ class AnimatedPictureTest : public ::testing::Test {
     std::string WriteAnimation(const std::string& name = "anim.gif") {
         return WriteFrames(name, {10, 10, 10, 10}, std::nullopt);
     }
-    std::string GfxPath(const std::string& name) const {
-        return paths_.GameFolder() + "resource\\gfx\\" + name;
-    }
+    std::string GfxPath(const std::string& name) const { return paths_.GfxPath(name); }
 
     // Loads the file and lets the control read it.
     void LoadNow(AnimatedPicture& control, const std::string& path) {

@@ -324,6 +324,34 @@ TEST_F(EventLoopTest, QuitEndsTheMainLoop) {
     EXPECT_EQ(loop_.Now(), start + 100);
 }
 
+// A bounded wait for the user ends at its bound, however long the input source lets time run,
+// with or without a timer due before the bound, and with no input source at all.
+TEST_F(EventLoopTest, TheMainLoopNeverRunsPastItsBound) {
+    struct Case {
+        const char* name;
+        bool with_input;
+        int timer_interval;  // 0: no timer
+    };
+    for (const Case& c :
+         {Case{"input that waits long", true, 0}, Case{"input that waits long, a timer", true, 300},
+          Case{"no input, a timer", false, 300}}) {
+        SCOPED_TRACE(c.name);
+        Timer timer(loop_);
+        int ticks = 0;
+        if (c.timer_interval > 0) {
+            timer.SetInterval(c.timer_interval);
+            timer.OnTimer = [&] { ++ticks; };
+        }
+        StepInput input({[&] { return InputStep::WaitUntil(loop_.Now() + 60'000); }});
+        loop_.SetInputSource(c.with_input ? &input : nullptr);
+        const TimeMs start = loop_.Now();
+        EXPECT_FALSE(loop_.RunMainLoop([] { return false; }, 1000));
+        EXPECT_EQ(loop_.Now(), start + 1000);
+        EXPECT_EQ(ticks, c.timer_interval > 0 ? 1000 / c.timer_interval : 0);
+        EXPECT_FALSE(loop_.InputEnded());
+    }
+}
+
 TEST(SystemClockTest, SleepingAsksTheBlockerForTheTimeLeft) {
     std::vector<TimeMs> timeouts;
     SystemClock clock([&](TimeMs timeout) { timeouts.push_back(timeout); });

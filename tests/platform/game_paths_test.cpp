@@ -37,6 +37,17 @@ TEST_F(GamePathsTest, AcceptsBothSeparatorsAndAnyCase) {
     EXPECT_EQ(paths_.Resolve("resource/Morvane1.dat"), game_.Path() / "resource" / "Morvane1.dat");
 }
 
+// The pictures and the media the game data names without a path live in their own folders.
+TEST_F(GamePathsTest, PictureAndMediaNamesLeadIntoTheirFolders) {
+    EXPECT_EQ(paths_.GfxPath("lamp.gif"), paths_.GameFolder() + "resource\\gfx\\lamp.gif");
+    EXPECT_EQ(paths_.Resolve(paths_.GfxPath("lamp.gif")),
+              game_.Path() / "resource" / "gfx" / "Lamp.GIF");
+    EXPECT_EQ(paths_.Resolve(paths_.MediaPath("DOOR.wav")),
+              game_.Path() / "resource" / "mmedia" / "door.wav");
+    EXPECT_FALSE(paths_.Resolve(paths_.MediaPath("lamp.gif")));
+    EXPECT_FALSE(paths_.Resolve(paths_.GfxPath("..\\Morvane1.dat")));
+}
+
 TEST_F(GamePathsTest, NamesLeavingTheGameFolderResolveToNothing) {
     outside_.Write("secret.txt", "s");
     const std::string escape =
