@@ -64,6 +64,12 @@ int main(int argc, char** argv) {
     if (options.game_folder.empty()) {
         options.game_folder = ExecutableFolder(argv[0]);
     }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.game_folder, ec)) {
+        std::cerr << "morvane-player: the game folder " << options.game_folder.string()
+                  << " does not exist\n";
+        return 2;
+    }
 
     std::optional<std::vector<morvane::ScriptCommand>> script;
     if (options.script) {
