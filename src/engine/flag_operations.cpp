@@ -75,6 +75,7 @@ void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
         ctx.View.SetPointer(MainView::kWaitPointer);
     }
     LogIfOn(ctx, "Delay" + Str(Slot) + " started.");
+    NoteDelayStarted(ctx, Slot);
     Timer& timer = ctx.View.DelayTimer(Slot);
     if (timer.Enabled()) {
         timer.SetEnabled(false);

@@ -38,6 +38,15 @@ DelayTickScope::DelayTickScope(EngineContext& ctx, int slot) : ctx_(ctx) {
 
 DelayTickScope::~DelayTickScope() {
     ctx_.Runaway.Ticking.pop_back();
+    if (ctx_.Runaway.Ticking.empty()) {
+        ctx_.Runaway.Started.clear();
+    }
+}
+
+void NoteDelayStarted(EngineContext& ctx, int slot) {
+    if (!ctx.Runaway.Ticking.empty()) {
+        ctx.Runaway.Started.insert(DelayInScene{ctx.State.CurrentScene, slot});
+    }
 }
 
 std::string StopRunawayDelays(EngineContext& ctx, const std::string& procedure,
@@ -46,7 +55,9 @@ std::string StopRunawayDelays(EngineContext& ctx, const std::string& procedure,
     if (guard.Ticking.empty()) {
         return {};
     }
-    const std::set<DelayInScene> delays(guard.Ticking.begin(), guard.Ticking.end());
+    std::set<DelayInScene> delays(guard.Ticking.begin(), guard.Ticking.end());
+    const bool restarts_itself = !guard.Started.empty();
+    delays.insert(guard.Started.begin(), guard.Started.end());
     const TimeMs now = ctx.Loop.Now();
     while (!guard.Recent.empty() && now - guard.Recent.front().At > RunawayDelays::kSpanMs) {
         guard.Recent.pop_front();
@@ -55,7 +66,7 @@ std::string StopRunawayDelays(EngineContext& ctx, const std::string& procedure,
     const auto repeats = static_cast<std::size_t>(
         std::count_if(guard.Recent.begin(), guard.Recent.end(),
                       [&](const RunawayDelays::Abandoned& a) { return a.Delays == delays; }));
-    if (!ReenteredItself(guard.Ticking) && repeats < RunawayDelays::kRepeats) {
+    if (!restarts_itself && !ReenteredItself(guard.Ticking) && repeats < RunawayDelays::kRepeats) {
         return {};
     }
     // Only the delays of the scene on screen have running timers; the others are kept from
@@ -70,6 +81,7 @@ std::string StopRunawayDelays(EngineContext& ctx, const std::string& procedure,
         }
     }
     guard.Recent.clear();
+    guard.Started.clear();
     const std::string reason =
         "Out of stack space (rule cascade in scene " + std::to_string(abandoned.Scene) +
         " abandoned after " + std::to_string(kCascadeBound) +

@@ -23,12 +23,14 @@ struct DelayInScene {
 };
 
 // Rules can loop through timers instead of recursion: in each of two scenes a zero-second delay
-// sets a flag whose responder jumps to the other scene, so each delay's tick loads the scene
-// that starts the other. Every lap pumps events while loading, so the ticks nest until the
-// cascade bound abandons them, and then the loop starts again. The guard watches the cascades
-// that delays start: when one is abandoned with a delay ticking inside its own cascade, or when
-// the same delays' cascade is abandoned again and again within a short span of game time, those
-// delays are stopped for the rest of the run, one message says so, and play goes on.
+// adds to a flag whose responder jumps to the other scene, so each delay's tick starts a cascade
+// that loads scenes and starts their delays again. The cascade bound abandons it, the delays it
+// started tick, and the loop comes back for ever. The guard watches the cascades that delay ticks
+// start. One is a runaway loop when, abandoned, it had started delays of its own (they would
+// only start it again), when a delay ticked again inside it, or when the same delays' cascade
+// is abandoned again and again within a short span of game time. Then the delays taking part
+// are stopped for the rest of the run, one message says so instead of the usual one, and play
+// goes on.
 struct RunawayDelays {
     // How many abandoned cascades of the same delays within the span make a runaway loop.
     static constexpr std::size_t kRepeats = 3;
@@ -39,8 +41,9 @@ struct RunawayDelays {
         std::set<DelayInScene> Delays;
     };
 
-    // The delay ticks running now, outermost first.
+    // The delay ticks running now, outermost first, and the delays their cascade has started.
     std::vector<DelayInScene> Ticking;
+    std::set<DelayInScene> Started;
     // Recent abandoned cascades that delays took part in, oldest first, none older than the span.
     std::deque<Abandoned> Recent;
     // Delays that may not start again.
@@ -67,5 +70,8 @@ std::string StopRunawayDelays(EngineContext& ctx, const std::string& procedure,
 
 // True when the delay in `slot` of the current scene was stopped as part of a runaway loop.
 bool DelayStopped(const EngineContext& ctx, int slot);
+
+// Notes that the delay in `slot` of the current scene starts, inside a delay's cascade or not.
+void NoteDelayStarted(EngineContext& ctx, int slot);
 
 }  // namespace morvane

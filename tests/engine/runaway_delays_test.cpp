@@ -13,11 +13,12 @@ namespace {
 
 using testing::Slots;
 
-// In scene `self` a zero-second delay adds 1 to flag 1 at once, and a responder on flag 1
-// jumps to scene `other`: each scene's delay starts the other scene, whose delay starts this
-// one again, for ever.
+// Entering either scene adds 1 to flag 2, which runs the rules: a zero-second delay that adds 1
+// to flag 1, and a responder on flag 1 that jumps to scene `other`. Once flag 1 is set, every
+// entry jumps on at once and starts the delay again: the cascade is abandoned, the delays it
+// started tick, and the loop comes back for ever.
 std::string PingPongScene(int other) {
-    return R"({"objects":)" +
+    return R"({"header":{"23":1,"24":2,"25":1,"26":1},"objects":)" +
            Slots(
                {{1, R"("kind":6,"p12":1,"p13":9,"p14":0,"p15":0,"p16":0,"p17":1,"p18":1,"p19":1)"},
                 {2, R"("kind":5,"p12":1,"p13":1,"p14":3,"p15":0,"p22":1,"p23":)" +

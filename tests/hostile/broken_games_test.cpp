@@ -59,17 +59,16 @@ void AddDatabaseRows(std::vector<BrokenFolder>& rows) {
                             std::filesystem::remove(g.Folder() / "resource" / file);
                         },
                         names});
-        rows.push_back({file + " empty", [file](const GameBuilder& g) { g.WriteRaw(file, ""); },
-                        names});
+        rows.push_back(
+            {file + " empty", [file](const GameBuilder& g) { g.WriteRaw(file, ""); }, names});
         rows.push_back({file + " cut inside a record",
                         [file](const GameBuilder& g) {
                             const std::string bytes = g.ReadRaw(file);
                             g.WriteRaw(file, bytes.substr(0, bytes.size() * 2 / 3 + 1));
                         },
                         names});
-        rows.push_back(
-            {file + " one byte", [file](const GameBuilder& g) { g.WriteRaw(file, "\x01"); },
-             names});
+        rows.push_back({file + " one byte",
+                        [file](const GameBuilder& g) { g.WriteRaw(file, "\x01"); }, names});
         rows.push_back({file + " far too long",
                         [file](const GameBuilder& g) {
                             // Past 32767 records of the smallest record length.
@@ -259,7 +258,8 @@ TEST(BrokenGameFolders, PlayToTheEndWithTheSameOutputAndMessagesThatNameTheProbl
             }
             EXPECT_TRUE(named) << box;
         }
-        if (row.what == "intact" || row.what.starts_with("3276") && !row.what.starts_with("32768")) {
+        if (row.what == "intact" ||
+            row.what.starts_with("3276") && !row.what.starts_with("32768")) {
             EXPECT_EQ(MessageBoxes(first.out).size(), 0u) << first.out;
             EXPECT_NE(first.out.find("state: scene=1 "), std::string::npos) << first.out;
         }

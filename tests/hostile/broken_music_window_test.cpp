@@ -29,23 +29,28 @@ TEST(BrokenMusicWindow, NewGameLoadsTheSceneWhateverTheMenuMusic) {
     for (std::size_t n = 0; n < kinds.size(); ++n) {
         const auto game = scratch.Path() / ("game" + std::to_string(n));
         testing::GameBuilder(game)
-            .WriteJson(R"({"general": {"1": "Music", "33": "menu.mid", "35": "1"},
+            .WriteJson(R"({"general": {"1": "Music", "33": "menu.mid", "35": "1", "37": 1},
                            "scenes": [{"header": {"1": "One"}}]})")
             .WriteRaw("mmedia/menu.mid", kinds[n].bytes);
         games += " '" + game.string() + "'";
     }
-    const auto script = scratch.Write(
-        "walk.txt", "wait 2500\nexpect visible MainMenu\nclick MainMenu.Buttn(2)\nwait 1000\n"
-                    "expect scene 1\n");
+    const auto script =
+        scratch.Write("walk.txt",
+                      "wait 2500\nexpect visible MainMenu\nclick MainMenu.Buttn(2)\nwait 1000\n"
+                      "expect scene 1\n");
     // One virtual display for all the games, one after the other.
     const std::string command =
-        "cd '" + scratch.Path().string() + "' && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" +
-        "'" + (scratch.Path() / "audio.raw").string() + "' LSAN_OPTIONS=suppressions=" + MORVANE_SOURCE_DIR + "/tests/lsan_suppressions.txt " +
+        "cd '" + scratch.Path().string() + "' && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" + "'" +
+        (scratch.Path() / "audio.raw").string() +
+        "' LSAN_OPTIONS=suppressions=" + MORVANE_SOURCE_DIR + "/tests/lsan_suppressions.txt " +
         "xvfb-run -a -s '-screen 0 1024x768x24' bash -c 'for g in \"$@\"; do "
-        "timeout -s KILL 30 \"$0\" \"$g\" --script \"" + script.string() + "\" > \"$g.out\" "
-        "2> \"$g.err\"; echo $? > \"$g.status\"; done' '" + MORVANE_BUILD_DIR +
-        "/morvane-player'" + games + " > xvfb.log 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << testing::ReadWholeFile(scratch.Path() / "xvfb.log");
+        "timeout -s KILL 30 \"$0\" \"$g\" --script \"" +
+        script.string() +
+        "\" > \"$g.out\" "
+        "2> \"$g.err\"; echo $? > \"$g.status\"; done' '" +
+        MORVANE_BUILD_DIR + "/morvane-player'" + games + " > xvfb.log 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0)
+        << testing::ReadWholeFile(scratch.Path() / "xvfb.log");
 
     for (std::size_t n = 0; n < kinds.size(); ++n) {
         SCOPED_TRACE(kinds[n].what);

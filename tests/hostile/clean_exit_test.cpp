@@ -14,7 +14,7 @@ namespace {
 TEST(CleanExit, EveryEarlyExitAndAHeadlessRunEndWithoutLeaks) {
     testing::TempFolder scratch;
     const auto game = scratch.Path() / "game";
-    testing::GameBuilder(game).WriteJson(R"({"general": {"35": "1"}, "scenes": [{}]})");
+    testing::GameBuilder(game).WriteJson(R"({"general": {"35": "1", "37": 1}, "scenes": [{}]})");
     const auto script = scratch.Write("walk.txt", "wait 3000\nclick MainMenu.Buttn(2)\nwait 500\n");
     const std::string player_game = "'" + game.string() + "'";
     // No display at all: the window cannot be opened, whatever SDL would fall back to.

@@ -18,7 +18,7 @@ namespace morvane::testing {
 // an entry sound, a looping sound, an entry movie and a soundtrack, a second scene, two map
 // locations, two items (one carried at start) and a conversation the first scene shows.
 inline constexpr const char* kHostileGameSource = R"({
-  "general": {"1": "Hostile", "33": "menu.mid", "35": "1"},
+  "general": {"1": "Hostile", "33": "menu.mid", "35": "1", "37": 1},
   "scenes": [
     {"header": {"1": "One", "7": "scene.gif", "8": "tune.mid", "10": "enter.wav",
                 "16": "loop.wav", "19": "intro.avi"},

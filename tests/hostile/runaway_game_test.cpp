@@ -18,15 +18,18 @@ extern char** environ;
 namespace morvane {
 namespace {
 
-// In each of two scenes a zero-second delay adds 1 to flag 1 and a responder on flag 1 jumps to
-// the other scene: the delays restart each other for ever.
+// Entering either scene adds 1 to flag 2, which runs the rules: a zero-second delay adds 1 to
+// flag 1 and a responder on flag 1 jumps to the other scene. The delays restart each other
+// through cascades that are abandoned again and again.
 constexpr const char* kPingPongGame = R"({
-  "general": {"1": "Ping Pong", "35": "1"},
+  "general": {"1": "Ping Pong", "35": "1", "37": 1},
   "scenes": [
-    {"objects": [
+    {"header": {"23": 1, "24": 2, "25": 1, "26": 1},
+     "objects": [
       {"kind": 6, "p12": 1, "p13": 9, "p14": 0, "p15": 0, "p16": 0, "p17": 1, "p18": 1, "p19": 1},
       {"kind": 5, "p12": 1, "p13": 1, "p14": 3, "p15": 0, "p22": 1, "p23": 2}]},
-    {"objects": [
+    {"header": {"23": 1, "24": 2, "25": 1, "26": 1},
+     "objects": [
       {"kind": 6, "p12": 1, "p13": 9, "p14": 0, "p15": 0, "p16": 0, "p17": 1, "p18": 1, "p19": 1},
       {"kind": 5, "p12": 1, "p13": 1, "p14": 3, "p15": 0, "p22": 1, "p23": 1}]}
   ]
@@ -44,9 +47,8 @@ MeasuredRun PlayMeasured(const testing::TempFolder& scratch, const std::filesyst
     const auto out = scratch.Path() / "out.txt";
     const auto err = scratch.Path() / "err.txt";
     const std::string command = std::string("exec '") + MORVANE_BUILD_DIR + "/morvane-player' '" +
-                                game.string() + "' --headless --log --script '" +
-                                file.string() + "' > '" + out.string() + "' 2> '" +
-                                err.string() + "' < /dev/null";
+                                game.string() + "' --headless --log --script '" + file.string() +
+                                "' > '" + out.string() + "' 2> '" + err.string() + "' < /dev/null";
     std::vector<char*> argv{const_cast<char*>("sh"), const_cast<char*>("-c"),
                             const_cast<char*>(command.c_str()), nullptr};
     pid_t pid = 0;
