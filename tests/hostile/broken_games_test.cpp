@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "hostile_game.h"
@@ -71,7 +74,8 @@ void AddDatabaseRows(std::vector<BrokenFolder>& rows) {
                         [file](const GameBuilder& g) { g.WriteRaw(file, "\x01"); }, names});
         rows.push_back({file + " far too long",
                         [file](const GameBuilder& g) {
-                            // Past 32767 records of the smallest record length.
+                            // Hundreds of records of rubbish after the game's own (past
+                            // 32767 records for the shortest records).
                             g.WriteRaw(file, g.ReadRaw(file) + std::string(4'000'000, 'x'));
                         },
                         names});
@@ -235,36 +239,70 @@ std::vector<std::string> MessageBoxes(const std::string& out) {
     return boxes;
 }
 
+struct Played {
+    testing::PlayerRun first;
+    testing::PlayerRun second;
+};
+
+// Writes the intact game, damages it and plays the short script on it twice.
+Played Play(const BrokenFolder& row) {
+    testing::TempFolder scratch;
+    const auto game = scratch.Path() / "game";
+    testing::WriteHostileGame(game);
+    row.damage(GameBuilder(game));
+    Played played;
+    played.first = testing::RunPlayerScript(scratch, game, kShortScript);
+    played.second = testing::RunPlayerScript(scratch, game, kShortScript);
+    return played;
+}
+
+// Plays every row, as many at once as there are processors.
+std::vector<Played> PlayAll(const std::vector<BrokenFolder>& rows) {
+    std::vector<Played> played(rows.size());
+    std::atomic<std::size_t> next = 0;
+    std::vector<std::thread> workers;
+    for (unsigned n = 0; n < std::max(1u, std::thread::hardware_concurrency()); ++n) {
+        workers.emplace_back([&] {
+            for (std::size_t row = next++; row < rows.size(); row = next++) {
+                played[row] = Play(rows[row]);
+            }
+        });
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    return played;
+}
+
 // Each broken folder plays the short script to its end twice, exits normally both times with
 // the same output and no sanitizer report, and every message box it shows names its problem.
 TEST(BrokenGameFolders, PlayToTheEndWithTheSameOutputAndMessagesThatNameTheProblem) {
-    for (const BrokenFolder& row : BrokenFolders()) {
+    const std::vector<BrokenFolder> rows = BrokenFolders();
+    const std::vector<Played> played = PlayAll(rows);
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        const BrokenFolder& row = rows[n];
+        const testing::PlayerRun& first = played[n].first;
         SCOPED_TRACE(row.what);
-        testing::TempFolder scratch;
-        const auto game = scratch.Path() / "game";
-        testing::WriteHostileGame(game);
-        row.damage(GameBuilder(game));
-
-        const testing::PlayerRun first = testing::RunPlayerScript(scratch, game, kShortScript);
-        const testing::PlayerRun second = testing::RunPlayerScript(scratch, game, kShortScript);
         EXPECT_EQ(first.status, 0) << first.out << first.err;
-        EXPECT_EQ(first.out, second.out);
+        EXPECT_EQ(first.out, played[n].second.out);
         EXPECT_EQ(first.err, "");
         EXPECT_NE(first.out.find("state: "), std::string::npos) << first.out;
-        for (const std::string& box : MessageBoxes(first.out)) {
+        const std::vector<std::string> boxes = MessageBoxes(first.out);
+        for (const std::string& box : boxes) {
             bool named = false;
             for (const std::string& name : row.names) {
                 named = named || box.find(name) != std::string::npos;
             }
             EXPECT_TRUE(named) << box;
         }
-        if (row.what == "intact" ||
-            row.what.starts_with("3276") && !row.what.starts_with("32768")) {
-            EXPECT_EQ(MessageBoxes(first.out).size(), 0u) << first.out;
+        const bool intact = row.what == "intact" || row.what == "32766 items" ||
+                            row.what == "32767 items";
+        if (intact) {
+            EXPECT_EQ(boxes.size(), 0u) << first.out;
             EXPECT_NE(first.out.find("state: scene=1 "), std::string::npos) << first.out;
         }
-        if (row.what.starts_with("32768")) {
-            EXPECT_EQ(MessageBoxes(first.out).size(), 1u) << first.out;
+        if (row.what == "32768 items") {
+            EXPECT_FALSE(boxes.empty()) << first.out;
         }
     }
 }

@@ -22,7 +22,16 @@ TEST(BrokenMusicWindow, NewGameLoadsTheSceneWhateverTheMenuMusic) {
         GTEST_SKIP() << "xvfb-run is not installed";
     }
     testing::TempFolder scratch;
-    std::vector<testing::BrokenMusic> kinds = testing::BrokenMidiFiles();
+    // The kinds that froze the player, and the other kinds of damage the synthesizer sees
+    // first; the music checks' own test covers every kind headless.
+    std::vector<testing::BrokenMusic> kinds;
+    for (const testing::BrokenMusic& kind : testing::BrokenMidiFiles()) {
+        if (kind.what == "empty" || kind.what == "bare header" || kind.what == "random bytes" ||
+            kind.what == "truncated" || kind.what == "track longer than the file" ||
+            kind.what == "tempo of zero") {
+            kinds.push_back(kind);
+        }
+    }
     kinds.push_back({"lasting no time", testing::ZeroLengthMidi()});
     kinds.push_back({"well formed", testing::OneNoteMidi()});
     std::string games;
