@@ -29,7 +29,7 @@ corpus=build-fuzz/corpus
 findings=build-fuzz/findings
 rm -rf "$corpus"
 mkdir -p "$findings"
-build-fuzz/fuzz/make_seeds . "$corpus"
+build-fuzz/make_seeds . "$corpus"
 
 status=0
 for target in scene_record location_record inventory_record conversation_record general_record \
@@ -40,7 +40,7 @@ for target in scene_record location_record inventory_record conversation_record 
   cp -r "$seeds/." "$work/"
   log=build-fuzz/$target.log
   if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "build-fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$findings/$target-" "$work" > "$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
     echo "fuzz $target: ok, $runs runs in ${seconds}s"
