@@ -1,5 +1,6 @@
 #include "engine/flag_operations.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/text.h"
@@ -7,6 +8,7 @@
 #include "engine/cascade.h"
 #include "engine/object_update.h"
 #include "engine/rules.h"
+#include "engine/runaway_delays.h"
 #include "engine/scene_loader.h"
 #include "media/sound_channels.h"
 #include "platform/pointer_roles.h"
@@ -59,6 +61,10 @@ void AddMapLocation(EngineContext& ctx, Integer LocationNo) {
 
 void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
     GameState& s = ctx.State;
+    if (DelayStopped(ctx, Slot)) {
+        LogIfOn(ctx, "Delay" + Str(Slot) + " not started - stopped after a runaway loop.");
+        return;
+    }
     Integer interval = 0;
     if (Seconds == 0) {
         interval = 1;
@@ -72,11 +78,13 @@ void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
         ctx.View.SetPointer(kWaitPointer);
     }
     LogIfOn(ctx, "Delay" + Str(Slot) + " started.");
+    NoteDelayStarted(ctx, Slot);
     Timer& timer = ctx.View.DelayTimer(Slot);
     if (timer.Enabled()) {
         timer.SetEnabled(false);
     }
-    timer.SetInterval(interval);
+    // The timer ticks no faster than its resolution: a zero-second delay waits one tick.
+    timer.SetInterval(interval > 0 ? std::max<int>(interval, kTimerResolutionMs) : 0);
     timer.SetEnabled(true);
     delay.DelayRunning = true;
     delay.DelayMs = interval;

@@ -6,6 +6,7 @@
 #include "media/headless_music_device.h"
 #include "media/sdl/sdl_audio.h"
 #include "media/sdl/sdl_music_device.h"
+#include "support/music_files.h"
 #include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
@@ -13,18 +14,7 @@ namespace morvane {
 namespace {
 
 using testing::ErrorNumberOf;
-
-// One note of a quarter at 96 ticks, as a type 0 MIDI file.
-std::string OneNoteMidi() {
-    const std::string track = std::string("\x00\x90\x3C\x40", 4) +
-                              std::string("\x60\x80\x3C\x40", 4) +
-                              std::string("\x00\xFF\x2F\x00", 4);
-    std::string size;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        size += static_cast<char>((track.size() >> shift) & 0xFF);
-    }
-    return std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk" + size + track;
-}
+using testing::OneNoteMidi;
 
 // The bookkeeping engines of headless runs.
 struct HeadlessMusic {

@@ -12,6 +12,7 @@
 #include "platform/event_loop.h"
 #include "platform/game_paths.h"
 #include "support/media_files.h"
+#include "support/music_files.h"
 #include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
@@ -145,8 +146,8 @@ TEST_F(MediaStartTest, AMissingSoundIsTracedAndRaisesFileNotFound) {
 }
 
 TEST_F(MediaStartTest, MusicLoopsUntilStoppedWithItsLevels) {
-    folder_.Write("resource/mmedia/theme.mid", "MThd");
-    folder_.Write("resource/mmedia/song.mp3", "ID3");
+    folder_.Write("resource/mmedia/theme.mid", testing::OneNoteMidi());
+    folder_.Write("resource/mmedia/song.mp3", testing::SilentMp3());
     StartMidi(music_, trace_, paths_, "theme.mid", -1500);
     StartMp3(music_, trace_, paths_, "song.mp3", -200, 300);
     loop_.PassTime(3'600'000);
