@@ -226,7 +226,7 @@ bool SaveGameFile(FlowContext& ctx, std::string& file_name, std::string_view des
     if (const auto existing = FindSavedGameFile(folder, name.file)) {
         file = *existing;
         spelt = Utf8ToWindows1252(existing->filename().string()).value_or(name.file);
-        if (!MayWriteOver(ctx, name.file)) {
+        if (!MayWriteOver(ctx, spelt)) {
             return false;
         }
     }

@@ -3,7 +3,7 @@
 #include "base/text.h"
 #include "engine/database_open.h"
 #include "engine/game_folder.h"
-#include "interaction/inventory.h"
+#include "engine/inventory_slot.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
 

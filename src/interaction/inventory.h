@@ -1,14 +1,9 @@
 #pragma once
 
 #include "base/integer.h"
-#include "database/inventory_record.h"
 #include "interaction/interaction_context.h"
 
 namespace morvane {
-
-// What a bar slot keeps of an inventory record, with its two corrections: an item without a
-// partner or a result does not combine, and one without a result item does not transform.
-InventorySlot SlotEntry(const InventoryRecord& record);
 
 // Puts inventory record `item` into the bar: into a new slot at the end, or with `replace` into
 // `slot`, replacing what is there. A full bar refuses a new item with the inventory full sound or,
