@@ -5,7 +5,8 @@
 #include "base/text.h"
 #include "flow/dialog_buttons.h"
 #include "flow/saved_game_file.h"
-#include "platform/picture_loader.h"
+#include "platform/desktop.h"
+#include "platform/picture_service.h"
 
 namespace morvane {
 namespace fs = std::filesystem;
@@ -27,7 +28,7 @@ void ShowPreview(FlowContext& ctx, const std::string& name) {
     if (!file || fs::file_size(*file, error) > kLargestThumbnailBytes || error) {
         return;
     }
-    PictureResult loaded = LoadPicture(*file);
+    PictureResult loaded = ctx.GetDesktop().Pictures().LoadFile(*file);
     if (loaded.picture) {
         preview.SetPicture(std::move(loaded.picture));
         preview.SetVisible(true);
