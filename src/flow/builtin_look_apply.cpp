@@ -34,25 +34,37 @@ void ApplyBuiltInLook(Forms& forms, const BuiltInLook& look, const BuiltInPictur
     query.ButtnYes.SetPicture(query.Image1(2).Picture());
     query.ButtnNo.SetPicture(query.Image1(4).Picture());
 
-    SaveGame& save = forms.SaveGame;
-    save.SetPicture(look.SaveDialogBackground());
-    LoadGame& load = forms.LoadGame;
-    load.SetPicture(look.LoadDialogBackground());
-    for (int index = 1; index <= 4; ++index) {
-        save.Image1(index).SetPicture(look.DialogButton(index));
-        load.Image1(index).SetPicture(look.DialogButton(index));
-    }
-    save.ButtnOK.SetPicture(save.Image1(2).Picture());
-    save.ButtnC.SetPicture(save.Image1(4).Picture());
-    load.ButtnOK.SetPicture(load.Image1(2).Picture());
-    load.ButtnC.SetPicture(load.Image1(4).Picture());
-
     MousePoint& pointers = forms.MousePoint;
     for (int image = 1; image <= MousePoint::kPointers; ++image) {
         pointers.Defaults(image).SetPicture(pictures.Defaults(image));
         pointers.Pointer(image).SetPicture(pictures.Defaults(image));
     }
     forms.ItemImages.NoPic.SetPicture(pictures.BuiltInPicture(BuiltIn::kNoPicture));
+}
+
+namespace {
+
+template <typename Dialog>
+void DressDialog(Dialog& dialog, const BuiltInLook& look, PicturePtr background) {
+    if (dialog.Picture() != nullptr) {
+        return;
+    }
+    dialog.SetPicture(std::move(background));
+    for (int index = 1; index <= 4; ++index) {
+        dialog.Image1(index).SetPicture(look.DialogButton(index));
+    }
+    dialog.ButtnOK.SetPicture(dialog.Image1(2).Picture());
+    dialog.ButtnC.SetPicture(dialog.Image1(4).Picture());
+}
+
+}  // namespace
+
+void ApplyDialogLook(SaveGame& dialog, const BuiltInLook& look) {
+    DressDialog(dialog, look, look.SaveDialogBackground());
+}
+
+void ApplyDialogLook(LoadGame& dialog, const BuiltInLook& look) {
+    DressDialog(dialog, look, look.LoadDialogBackground());
 }
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "base/text.h"
+#include "flow/builtin_look_apply.h"
 #include "flow/dialog_buttons.h"
 #include "flow/saved_game_file.h"
 #include "platform/desktop.h"
@@ -37,6 +38,7 @@ void ShowPreview(FlowContext& ctx, const std::string& name) {
 
 void LoadGame_Activate(FlowContext& ctx) {
     LoadGame& dialog = ctx.Windows.LoadGame;
+    ApplyDialogLook(dialog, ctx.Look);
     for (Label* label : {&dialog.Label1, &dialog.Label2, &dialog.Label3}) {
         label->SetCaption("");
     }

@@ -1,5 +1,6 @@
 #include "flow/save_dialog.h"
 
+#include "flow/builtin_look_apply.h"
 #include "flow/button_frames.h"
 #include "flow/dialog_buttons.h"
 #include "flow/saved_game_file.h"
@@ -31,6 +32,7 @@ void SaveGame_Load(FlowContext& ctx) {
 
 void SaveGame_Activate(FlowContext& ctx) {
     SaveGame& dialog = ctx.Windows.SaveGame;
+    ApplyDialogLook(dialog, ctx.Look);
     ShowSavedGames(dialog.File1, ctx.Saves);
     dialog.Text1.SelectAll();
     dialog.Text2.SelectAll();

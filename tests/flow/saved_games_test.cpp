@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "flow/flow_fixture.h"
 #include "flow/save_dialog.h"
@@ -172,17 +173,19 @@ TEST_F(SavedGamesTest, AnOldSaveIsWrittenOverOnlyWhenThePlayerAgrees) {
     Save("keep", "First");
     const std::string first = Content(Saved() / "keep.sav");
 
+    SaveGame& dialog = forms_.SaveGame;
     runtime_.message_box.QueueAnswer(MsgBoxResult::kNo);
-    Save("KEEP.sav", "Second");
-    EXPECT_NE(Output().find("The file 'keep.sav' already exists.\\rWrite over it?"),
-              std::string::npos)
-        << Output();
-    EXPECT_TRUE(forms_.SaveGame.Visible()) << "No leaves the dialog for another name";
-    EXPECT_EQ(Content(Saved() / "keep.sav"), first);
-
-    runtime_.message_box.QueueAnswer(MsgBoxResult::kYes);
-    Play({Click(forms_.SaveGame.ButtnOK), Wait(100)});
-    EXPECT_FALSE(forms_.SaveGame.Visible());
+    Play({Click(forms_.Main.SaveGameButtn), Wait(100), Type(dialog.Text1, "KEEP.sav"),
+          Type(dialog.Text2, "Second"), Click(dialog.ButtnOK), Wait(100), Do([&] {
+              EXPECT_NE(Output().find("The file 'keep.sav' already exists.\\rWrite over it?"),
+                        std::string::npos)
+                  << Output();
+              EXPECT_TRUE(dialog.Visible()) << "No leaves the dialog for another name";
+              EXPECT_EQ(Content(Saved() / "keep.sav"), first);
+              runtime_.message_box.QueueAnswer(MsgBoxResult::kYes);
+          }),
+          Click(dialog.ButtnOK), Wait(100)});
+    EXPECT_FALSE(dialog.Visible());
     EXPECT_EQ(ReadText(Content(Saved() / "keep.sav"), kDescription), Padded("Second", 50));
     EXPECT_FALSE(fs::exists(Saved() / "KEEP.sav")) << "the file keeps its spelling";
 }
@@ -192,49 +195,67 @@ TEST_F(SavedGamesTest, ASaveThatCannotBeWrittenTellsWhyAndKeepsTheOldFile) {
     Save("keep", "First");
     const std::string first = Content(Saved() / "keep.sav");
     fs::create_directories(Saved() / "keep.sav.tmp");
+    SaveGame& dialog = forms_.SaveGame;
     runtime_.message_box.QueueAnswer(MsgBoxResult::kYes);
-    Save("keep", "Second");
-    EXPECT_NE(
-        Output().find("The game could not be saved as '" + (Saved() / "keep.sav").string() + "'."),
-        std::string::npos)
-        << Output();
-    EXPECT_EQ(Content(Saved() / "keep.sav"), first);
-    EXPECT_TRUE(forms_.SaveGame.Visible());
-    Play({Click(forms_.SaveGame.ButtnC), Wait(100)});
+    Play({Click(forms_.Main.SaveGameButtn), Wait(100), Type(dialog.Text1, "keep"),
+          Click(dialog.ButtnOK), Wait(100), Do([&] {
+              EXPECT_NE(Output().find("The game could not be saved as '" +
+                                      (Saved() / "keep.sav").string() + "'."),
+                        std::string::npos)
+                  << Output();
+              EXPECT_EQ(Content(Saved() / "keep.sav"), first);
+              EXPECT_TRUE(dialog.Visible()) << "the dialog stays for another try";
+          }),
+          Click(dialog.ButtnC), Wait(100)});
+    EXPECT_FALSE(dialog.Visible());
 
     // A saved-games folder that has gone (a removed medium) fails the same way.
     fs::remove_all(Saved());
-    Save("other", "Third");
-    EXPECT_NE(Output().find("could not be saved as '" + (Saved() / "other.sav").string()),
-              std::string::npos)
-        << Output();
+    Play({Click(forms_.Main.SaveGameButtn), Wait(100), Type(dialog.Text1, "other"),
+          Click(dialog.ButtnOK), Wait(100), Do([&] {
+              EXPECT_NE(Output().find("could not be saved as '" + (Saved() / "other.sav").string()),
+                        std::string::npos)
+                  << Output();
+          }),
+          Click(dialog.ButtnC), Wait(100)});
+    EXPECT_FALSE(dialog.Visible());
 }
 
 TEST_F(SavedGamesTest, TheSaveDialogRefusesNoNameAndNamesThatLeaveTheFolder) {
     StartPlaying();
     SaveGame& dialog = forms_.SaveGame;
-    bool prompt_selected = false;
-    Play({Click(forms_.Main.SaveGameButtn), Wait(100), Do([&] {
-              prompt_selected = dialog.Text1.SelLength() == 8 && dialog.Focus() == &dialog.Text1;
-          }),
-          Click(dialog.ButtnOK), Wait(100)});
-    EXPECT_TRUE(prompt_selected) << "the prompt is selected whole, so typing replaces it";
-    EXPECT_TRUE(dialog.Label1.Visible());
-    EXPECT_EQ(dialog.Label1.Caption(), kEnterFilename);
-    Play({Wait(1000)});
-    EXPECT_FALSE(dialog.Label1.Visible()) << "the warning shows for one second";
-
+    std::vector<StepInput::Step> steps = {
+        Click(forms_.Main.SaveGameButtn),
+        Wait(100),
+        Do([&] {
+            EXPECT_EQ(dialog.Text1.SelLength(), 8) << "typing replaces the prompt";
+            EXPECT_EQ(dialog.Focus(), &dialog.Text1);
+        }),
+        Click(dialog.ButtnOK),
+        Wait(100),
+        Do([&] {
+            EXPECT_TRUE(dialog.Label1.Visible());
+            EXPECT_EQ(dialog.Label1.Caption(), kEnterFilename);
+        }),
+        Wait(1000),
+        Do([&] { EXPECT_FALSE(dialog.Label1.Visible()) << "the warning shows for one second"; })};
     for (const std::string name : {"../escape", "C:\\escape", "/tmp/escape", "a/b"}) {
-        SCOPED_TRACE(name);
-        Play({Do([&] { dialog.Text1.SelectAll(); }), Type(dialog.Text1, name),
-              Click(dialog.ButtnOK), Wait(100)});
-        EXPECT_TRUE(dialog.Label1.Visible());
-        EXPECT_EQ(dialog.Label1.Caption(), std::string(kEnterFilename) + "\r\n" + kFilenameRule);
+        steps.push_back(Do([&dialog] { dialog.Text1.SelectAll(); }));
+        steps.push_back(Type(dialog.Text1, name));
+        steps.push_back(Click(dialog.ButtnOK));
+        steps.push_back(Wait(100));
+        steps.push_back(Do([&dialog, name] {
+            EXPECT_TRUE(dialog.Label1.Visible()) << name;
+            EXPECT_EQ(dialog.Label1.Caption(), std::string(kEnterFilename) + "\r\n" + kFilenameRule)
+                << name;
+        }));
     }
+    steps.push_back(Click(dialog.ButtnC));
+    steps.push_back(Wait(100));
+    Play(std::move(steps));
     EXPECT_TRUE(fs::is_empty(Saved()));
     EXPECT_FALSE(fs::exists(folder_.Path() / "escape.sav"));
     EXPECT_FALSE(fs::exists(Saved() / "a"));
-    Play({Click(dialog.ButtnC), Wait(100)});
     EXPECT_FALSE(dialog.Visible());
     EXPECT_TRUE(forms_.Main.Visible());
 }
@@ -244,22 +265,25 @@ TEST_F(SavedGamesTest, ChoosingASavedGameFillsTheNameAndTheDescription) {
     StartPlaying();
     SaveGame& dialog = forms_.SaveGame;
     Play({Click(forms_.Main.SaveGameButtn), Wait(100), Select(dialog.File1, "cottage.sav"),
-          Wait(100)});
-    EXPECT_EQ(dialog.Text1.Text(), "cottage.sav");
-    EXPECT_EQ(dialog.Text2.Text(), "At the cottage");
-    Play({Click(dialog.ButtnC), Wait(100)});
+          Wait(100), Do([&] {
+              EXPECT_EQ(dialog.Text1.Text(), "cottage.sav");
+              EXPECT_EQ(dialog.Text2.Text(), "At the cottage");
+          }),
+          Click(dialog.ButtnC), Wait(100)});
+    EXPECT_FALSE(dialog.Visible());
 }
 
 TEST_F(SavedGamesTest, LoadingRestoresTheGameAndClosesTheInventoryGaps) {
     WriteFile(Saved() / "cottage.sav", FittingFile());
     LoadGame& dialog = forms_.LoadGame;
     Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Select(dialog.File1, "cottage.sav"),
-          Wait(100)});
-    EXPECT_EQ(dialog.Label1.Caption(), "At the cottage");
-    EXPECT_EQ(dialog.Label2.Caption(), "07-04-2024");
-    EXPECT_EQ(dialog.Label3.Caption(), "03:15 PM");
-    EXPECT_FALSE(dialog.Preview.Visible()) << "a saved game without a picture shows none";
-    Play({Click(dialog.ButtnOK), Wait(1000)});
+          Wait(100), Do([&] {
+              EXPECT_EQ(dialog.Label1.Caption(), "At the cottage");
+              EXPECT_EQ(dialog.Label2.Caption(), "07-04-2024");
+              EXPECT_EQ(dialog.Label3.Caption(), "03:15 PM");
+              EXPECT_FALSE(dialog.Preview.Visible()) << "a saved game without a picture shows none";
+          }),
+          Click(dialog.ButtnOK), Wait(1000)});
 
     EXPECT_FALSE(dialog.Visible());
     EXPECT_FALSE(forms_.MainMenu.Visible());
@@ -298,14 +322,16 @@ TEST_F(SavedGamesTest, LoadingRestoresTheGameAndClosesTheInventoryGaps) {
 TEST_F(SavedGamesTest, TheLoadDialogShowsThePictureKeptWithTheSave) {
     StartPlaying();
     Save("pictured", "With a picture");
+    const Image& preview = forms_.LoadGame.Preview;
     Play({Click(forms_.Main.MainMenuButtn), Wait(100), Click(forms_.QuitGameQuery.ButtnYes),
           Wait(1500), Click(forms_.MainMenu.Buttn(3)), Wait(1000),
-          Select(forms_.LoadGame.File1, "pictured.sav"), Wait(100)});
-    const Image& preview = forms_.LoadGame.Preview;
-    EXPECT_TRUE(preview.Visible());
-    ASSERT_TRUE(preview.Picture());
-    EXPECT_EQ(preview.Picture()->Width(), 160);
-    Play({Click(forms_.LoadGame.ButtnC), Wait(100)});
+          Select(forms_.LoadGame.File1, "pictured.sav"), Wait(100), Do([&] {
+              EXPECT_TRUE(preview.Visible());
+              ASSERT_TRUE(preview.Picture());
+              EXPECT_EQ(preview.Picture()->Width(), 160);
+          }),
+          Click(forms_.LoadGame.ButtnC), Wait(100)});
+    EXPECT_FALSE(forms_.LoadGame.Visible());
 }
 
 // Files that are not saved games of this game are refused by name, the dialog stays for another
@@ -336,32 +362,41 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
         WriteFile(Saved() / c.name, c.bytes);
     }
     state_.Flags(3) = 33;
-    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000)});
+    std::vector<StepInput::Step> steps = {Click(forms_.MainMenu.Buttn(3)), Wait(1000)};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Play({Select(forms_.LoadGame.File1, c.name), Click(forms_.LoadGame.ButtnOK), Wait(100)});
-        EXPECT_NE(Output().find("The saved game '" + (Saved() / c.name).string() +
-                                "' cannot be loaded.\\r\\n" + c.problem),
-                  std::string::npos)
-            << Output();
-        EXPECT_TRUE(forms_.LoadGame.Visible());
+        steps.push_back(Select(forms_.LoadGame.File1, c.name));
+        steps.push_back(Click(forms_.LoadGame.ButtnOK));
+        steps.push_back(Wait(100));
+        steps.push_back(Do([this, &c] {
+            EXPECT_NE(Output().find("The saved game '" + (Saved() / c.name).string() +
+                                    "' cannot be loaded.\\r\\n" + c.problem),
+                      std::string::npos)
+                << c.name << "\n"
+                << Output();
+            EXPECT_TRUE(forms_.LoadGame.Visible()) << c.name;
+            EXPECT_TRUE(forms_.MainMenu.Visible()) << c.name;
+        }));
     }
+    steps.push_back(Click(forms_.LoadGame.ButtnC));
+    steps.push_back(Wait(100));
+    Play(std::move(steps));
     EXPECT_TRUE(services_.scenes_loaded.empty());
     EXPECT_EQ(state_.Flags(3), 33);
-    EXPECT_TRUE(forms_.MainMenu.Visible());
-    Play({Click(forms_.LoadGame.ButtnC), Wait(100)});
     EXPECT_FALSE(forms_.LoadGame.Visible());
 }
 
 TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecond) {
     LoadGame& dialog = forms_.LoadGame;
-    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Click(dialog.ButtnOK), Wait(100)});
-    EXPECT_TRUE(dialog.Label4.Visible());
-    EXPECT_EQ(dialog.Label4.Caption(), "Please choose a file!");
-    Play({Wait(1000)});
-    EXPECT_FALSE(dialog.Label4.Visible());
-    EXPECT_TRUE(dialog.Visible());
-    Play({Click(dialog.ButtnC), Wait(100)});
+    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Click(dialog.ButtnOK), Wait(100), Do([&] {
+              EXPECT_TRUE(dialog.Label4.Visible());
+              EXPECT_EQ(dialog.Label4.Caption(), "Please choose a file!");
+          }),
+          Wait(1000), Do([&] {
+              EXPECT_FALSE(dialog.Label4.Visible()) << "the warning shows for one second";
+              EXPECT_TRUE(dialog.Visible());
+          }),
+          Click(dialog.ButtnC), Wait(100)});
+    EXPECT_FALSE(dialog.Visible());
 }
 
 TEST(SaveDateAndTime, TextsAsTheGameShowsThem) {
