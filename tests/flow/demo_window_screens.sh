@@ -23,10 +23,12 @@ cp -r "$build_dir/games/demo" "$work/demo"
 # photograph is taken.
 printf 'wait 6000\nexpect visible MainMenu\nwait 60000\n' > "$work/menu.txt"
 printf 'wait 6000\nclick MainMenu.Buttn(2)\nwait 60000\n' > "$work/scene.txt"
-printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 2500' 'click Main.SaveGameButtn' \
+# The dialogs come later in a run, and a busy machine makes the start-up slower: their scripts
+# leave the start-up more time and are photographed later.
+printf '%s\n' 'wait 12000' 'click MainMenu.Buttn(2)' 'wait 4000' 'click Main.SaveGameButtn' \
   'wait 500' 'type SaveGame.Text1 lighthouse' 'type SaveGame.Text2 Before the storm' \
   'wait 60000' > "$work/save.txt"
-printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(3)' 'wait 1500' \
+printf '%s\n' 'wait 12000' 'click MainMenu.Buttn(3)' 'wait 2000' \
   'select LoadGame.File1 shore.sav' 'wait 60000' > "$work/load.txt"
 
 # A game saved on the shore, headless, for the dialogs to list and the load dialog to show.
@@ -55,6 +57,6 @@ shoot() {
 
 shoot main-menu.png "$work/menu.txt" || status=1
 shoot scene-1.png "$work/scene.txt" || status=1
-shoot save-dialog.png "$work/save.txt" 12 || status=1
-shoot load-dialog.png "$work/load.txt" 12 || status=1
+shoot save-dialog.png "$work/save.txt" 25 || status=1
+shoot load-dialog.png "$work/load.txt" 22 || status=1
 exit $status
