@@ -31,6 +31,12 @@ std::optional<std::vector<morvane::ScriptCommand>> LoadScript(const std::string&
     if (source == "-") {
         script = morvane::ParseScript(std::cin);
     } else {
+        // A folder opens like a file on some systems and then reads as nothing at all.
+        std::error_code ec;
+        if (std::filesystem::is_directory(source, ec)) {
+            std::cerr << "morvane-player: the script " << source << " is a folder\n";
+            return std::nullopt;
+        }
         std::ifstream in(source, std::ios::binary);
         if (!in) {
             std::cerr << "morvane-player: cannot read the script " << source << '\n';
@@ -57,6 +63,12 @@ int main(int argc, char** argv) {
     morvane::PlayerOptions options = *command_line.options;
     if (options.game_folder.empty()) {
         options.game_folder = ExecutableFolder(argv[0]);
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.game_folder, ec)) {
+        std::cerr << "morvane-player: the game folder " << options.game_folder.string()
+                  << " does not exist\n";
+        return 2;
     }
 
     std::optional<std::vector<morvane::ScriptCommand>> script;

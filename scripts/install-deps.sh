@@ -12,6 +12,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth imagemagick
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -13,7 +13,9 @@ namespace morvane {
 GameData ReadGameFiles(const GamePaths& paths);
 
 // Writes the five files under GAME_FOLDER/resource/ (made when missing), each record at its
-// place. Without a general record the general file is written empty, which the player reads as
+// place. All or nothing: the files are written under temporary names and renamed into place
+// only when every one is complete, so a failure (std::runtime_error) leaves the folder as it
+// was. Without a general record the general file is written empty, which the player reads as
 // "no settings". Used by morvane-tool and by every test that needs a game.
 void WriteGameFiles(const std::filesystem::path& game_folder, const GameData& game);
 

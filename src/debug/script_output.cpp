@@ -8,8 +8,9 @@
 namespace morvane {
 
 void ScriptOutput::Line(std::string_view prefix, std::string_view text) {
-    // Game texts may hold line breaks; escaped, every event stays one line.
-    out_ << prefix << Windows1252ToUtf8(EscapeLineBreaks(text)) << '\n';
+    // Game texts may hold line breaks and other control characters; escaped, every event stays
+    // one line and nothing reaches the terminal as a command.
+    out_ << prefix << Windows1252ToUtf8(EscapeControls(text)) << '\n';
     out_.flush();
 }
 

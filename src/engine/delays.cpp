@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "engine/cascade.h"
 #include "engine/flag_operations.h"
+#include "engine/runaway_delays.h"
 
 namespace morvane {
 
@@ -27,6 +28,7 @@ void DelayTimer_Timer(EngineContext& ctx, int slot) {
     // Nothing above a timer tick traps errors: a flag change that fails is reported here and
     // play goes on.
     try {
+        const DelayTickScope tick(ctx, slot);
         SetFlag(ctx, delay.DelayFlag, delay.DelayValue, delay.DelayMode);
     } catch (const RuntimeError& error) {
         ReportTrap(ctx, "DelayTimer_Timer", error);

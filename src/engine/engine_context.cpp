@@ -27,7 +27,14 @@ bool WaitFor(EngineContext& ctx, const std::function<bool()>& condition, TimeMs 
 }
 
 void ShowMessage(EngineContext& ctx, const std::string& text, MsgBoxIcon icon) {
+    if (ctx.Repeats.Repeat(text, ctx.Loop.Now())) {
+        const auto first_line = text.substr(0, text.find_first_of("\r\n"));
+        LogLine(ctx, "Message repeated within a second, not shown again (" +
+                         std::to_string(ctx.Repeats.Count()) + " repeats): " + first_line);
+        return;
+    }
     ctx.Boxes.Show(MessageBoxRequest{ctx.State.GameTitle, text, MsgBoxButtons::kOkOnly, icon});
+    ctx.Repeats.Shown(text, ctx.Loop.Now());
 }
 
 void ReportTrap(EngineContext& ctx, const std::string& procedure, const RuntimeError& error) {

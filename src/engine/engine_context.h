@@ -6,6 +6,8 @@
 #include "base/runtime_error.h"
 #include "engine/game_state.h"
 #include "engine/main_view.h"
+#include "engine/message_repeats.h"
+#include "engine/runaway_delays.h"
 #include "media/media_trace.h"
 #include "media/sound_device.h"
 #include "platform/clock.h"
@@ -54,6 +56,9 @@ struct EngineContext {
     // which the innermost event handler started: a cascade is abandoned back to that handler.
     int CascadeDepth = 0;
     int CascadeRootDepth = 0;
+    // Loops through timers, and message boxes that repeat.
+    RunawayDelays Runaway;
+    MessageRepeats Repeats;
 
     // Scene movie state beyond MovieFinished and MovieWaitRequested.
     bool KeepCovered = false;

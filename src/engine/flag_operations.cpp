@@ -1,11 +1,13 @@
 #include "engine/flag_operations.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/text.h"
 #include "engine/cascade.h"
 #include "engine/object_update.h"
 #include "engine/rules.h"
+#include "engine/runaway_delays.h"
 #include "engine/scene_loader.h"
 
 namespace morvane {
@@ -56,6 +58,10 @@ void AddMapLocation(EngineContext& ctx, Integer LocationNo) {
 
 void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
     GameState& s = ctx.State;
+    if (DelayStopped(ctx, Slot)) {
+        LogIfOn(ctx, "Delay" + Str(Slot) + " not started - stopped after a runaway loop.");
+        return;
+    }
     Integer interval = 0;
     if (Seconds == 0) {
         interval = 1;
@@ -69,11 +75,13 @@ void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds) {
         ctx.View.SetPointer(MainView::kWaitPointer);
     }
     LogIfOn(ctx, "Delay" + Str(Slot) + " started.");
+    NoteDelayStarted(ctx, Slot);
     Timer& timer = ctx.View.DelayTimer(Slot);
     if (timer.Enabled()) {
         timer.SetEnabled(false);
     }
-    timer.SetInterval(interval);
+    // The timer ticks no faster than its resolution: a zero-second delay waits one tick.
+    timer.SetInterval(interval > 0 ? std::max<int>(interval, kTimerResolutionMs) : 0);
     timer.SetEnabled(true);
     delay.DelayRunning = true;
     delay.DelayMs = interval;

@@ -13,7 +13,12 @@ void SetFlag(EngineContext& ctx, Integer FlagNo, Integer Value, Integer Mode);
 // Makes map location 1 to 20 available; 0 does nothing.
 void AddMapLocation(EngineContext& ctx, Integer LocationNo);
 
+// The shortest wait of a delay timer: like the system timers games were made for, a timer ticks
+// at most once per resolution, so a zero-second delay waits this long.
+inline constexpr int kTimerResolutionMs = 16;
+
 // Arms delay timer `Slot` for `Seconds` (0 means at once, negative never; 33 or more overflows).
+// A delay stopped as part of a runaway loop does not start again.
 void StartDelay(EngineContext& ctx, Integer Slot, Integer Seconds);
 
 // The sound channel an object of `Kind` in `Slot` uses for its sound `Which`.

@@ -3,6 +3,7 @@
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
+#include "forms/notify_log.h"
 #include "interaction/interaction_wiring.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
@@ -112,9 +113,7 @@ void Player::LogLine(const std::string& text) {
     output_.Log(text);
     // The notify window is made on first use, also while it is hidden.
     forms_.NoWin.Load();
-    ListBox& list = forms_.NoWin.List1;
-    list.AddItem(text);
-    list.SetListIndex(list.ListCount() - 1);
+    AppendNotifyLine(forms_.NoWin.List1, text);
 }
 
 std::function<void(const std::string&)> Player::LogSink() {

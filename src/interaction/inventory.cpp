@@ -192,7 +192,9 @@ void LoadStartItems(InteractionContext& ctx) {
         images.ItemHL(k).SetPicture(none);
     }
     Integer count = 0;
-    for (Integer item = 1; item <= s.ItemCount; ++item) {
+    // A plain int counts: a 16-bit counter would wrap past 32767, the largest count.
+    for (int n = 1; n <= s.ItemCount; ++n) {
+        const auto item = static_cast<Integer>(n);
         const InventoryRecord r = ReadInventoryRecord(s, item);
         if (r.CarriedAtStart != 1) {
             continue;

@@ -1,14 +1,15 @@
 #include "media/headless_music_device.h"
 
-#include "media/media_errors.h"
+#include "media/music_check.h"
 
 namespace morvane {
 
 void HeadlessMusicDevice::PlayMidi(const std::string& name, const std::filesystem::path& file,
                                    Long volume) {
     midi_.reset();
-    RequireMediaFile(file);
-    midi_ = Music{name, volume, 0};
+    if (RequirePlayableMidi(file)) {
+        midi_ = Music{name, volume, 0};
+    }
 }
 
 void HeadlessMusicDevice::StopMidi() {
@@ -24,8 +25,9 @@ void HeadlessMusicDevice::SetMidiVolume(Long volume) {
 void HeadlessMusicDevice::PlayMp3(const std::string& name, const std::filesystem::path& file,
                                   Long volume, Long balance) {
     mp3_.reset();
-    RequireMediaFile(file);
-    mp3_ = Music{name, volume, balance};
+    if (RequirePlayableMp3(file)) {
+        mp3_ = Music{name, volume, balance};
+    }
 }
 
 void HeadlessMusicDevice::StopMp3() {

@@ -10,7 +10,8 @@ namespace morvane {
 // The MIDI and MP3 engines of a run without audio. Music loops until it is stopped, so the
 // bookkeeping needs no clock: it remembers what plays and at which volume and balance. As with
 // the real engines, starting music first drops what played before, so a file that cannot be
-// played (53 when missing) leaves that engine silent.
+// played (53 when missing, 321 when broken) leaves that engine silent, and so does music that
+// lasts no time at all.
 class HeadlessMusicDevice final : public MusicDevice {
   public:
     void PlayMidi(const std::string& name, const std::filesystem::path& file, Long volume) override;

@@ -6,14 +6,22 @@
 
 namespace morvane {
 
-std::string EscapeLineBreaks(std::string_view text) {
+std::string EscapeControls(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string escaped;
     escaped.reserve(text.size());
     for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (c == '\r') {
             escaped += "\\r";
         } else if (c == '\n') {
             escaped += "\\n";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            escaped += "\\x";
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xF];
         } else {
             escaped += c;
         }
@@ -22,8 +30,8 @@ std::string EscapeLineBreaks(std::string_view text) {
 }
 
 MsgBoxResult HeadlessMessageBox::Show(const MessageBoxRequest& request) {
-    out_ << "msgbox: " << Windows1252ToUtf8(EscapeLineBreaks(request.title)) << " | "
-         << Windows1252ToUtf8(EscapeLineBreaks(request.text)) << '\n';
+    out_ << "msgbox: " << Windows1252ToUtf8(EscapeControls(request.title)) << " | "
+         << Windows1252ToUtf8(EscapeControls(request.text)) << '\n';
     out_.flush();
     const auto offered = AnswersOf(request.buttons);
     if (!answers_.empty() &&

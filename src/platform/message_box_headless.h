@@ -9,8 +9,10 @@
 
 namespace morvane {
 
-// "a\r\nb" becomes the text a\r\nb with the two-character escapes, so a box is one output line.
-std::string EscapeLineBreaks(std::string_view text);
+// "a\r\nb" becomes the text a\r\nb with the two-character escapes, so a box is one output line;
+// a tab is \t and the other control characters game data may hold (NUL, escape, delete) are
+// \xNN, so they can neither end a line nor reach the terminal.
+std::string EscapeControls(std::string_view text);
 
 // The message box of a headless run: each box is printed as "msgbox: TITLE | TEXT" and answered
 // at once, with the first queued answer when the box offers it, else with its default answer.

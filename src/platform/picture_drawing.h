@@ -30,6 +30,10 @@ class Shape {
     Shape& CutCapsule(Point a, Point b, double radius);
 
     bool Contains(Point p) const;
+    // Sets each sample of a width x height grid (`samples` to a pixel, row by row) to whether
+    // the shape contains the sample's centre, as Contains says, leaving the samples the shape
+    // cannot reach as they are.
+    void Cover(std::vector<bool>& mask, int width, int height, int samples) const;
 
   private:
     enum class Kind { kPolygon, kCircle, kCapsule };
@@ -39,6 +43,10 @@ class Shape {
         std::vector<Point> points;
         double radius;
     };
+    struct Bounds {
+        double left, top, right, bottom;
+    };
+    static Bounds BoundsOf(const Primitive& primitive);
     std::vector<Primitive> primitives_;
 };
 

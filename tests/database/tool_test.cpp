@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -131,6 +132,32 @@ TEST_F(ToolTest, BuildMakesTheResourceFolder) {
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(std::filesystem::file_size(target / "resource" / "Morvane1.dat"), 2u * 4395);
     EXPECT_EQ(std::filesystem::file_size(target / "resource" / "Morvane4.dat"), 908u);
+}
+
+// A build that cannot write one of the five files (here the last one written, whose name is
+// taken by a folder) changes none of them and leaves no temporary files behind.
+TEST_F(ToolTest, BuildWritesAllFilesOrNone) {
+    const auto target = games_.Path() / "old";
+    ASSERT_EQ(Run("build " + Quoted(Source(R"({"scenes": [{}]})")) + " " + Quoted(target)).Status,
+              0);
+    const auto resource = target / "resource";
+    std::filesystem::remove(resource / "Morvane5.dat");
+    std::filesystem::create_directory(resource / "Morvane5.dat");
+    std::map<std::string, std::string> before;
+    for (const auto& entry : std::filesystem::directory_iterator(resource)) {
+        before[entry.path().filename().string()] =
+            entry.is_regular_file() ? ReadFile(entry.path()) : "<folder>";
+    }
+
+    ExpectOneLineFailure(Run("build " +
+                             Quoted(Source(R"({"scenes": [{}, {}, {}], "items": [{}]})")) + " " +
+                             Quoted(target)));
+    std::map<std::string, std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(resource)) {
+        after[entry.path().filename().string()] =
+            entry.is_regular_file() ? ReadFile(entry.path()) : "<folder>";
+    }
+    EXPECT_EQ(after, before);
 }
 
 }  // namespace

@@ -126,6 +126,13 @@ TEST_F(PlayerProgram, BadCommandLineOrMissingScriptExitsTwo) {
                              (folder_.Path() / "no-such-script.txt").string() + "'");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("cannot read the script"), std::string::npos) << missing.err;
+
+    // A folder is no script, though it opens like an empty file.
+    const auto folder =
+        Run("'" + Game().string() + "' --headless --script '" + folder_.Path().string() + "'");
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+    EXPECT_EQ(folder.out, "");
 }
 
 }  // namespace

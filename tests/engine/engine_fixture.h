@@ -18,6 +18,7 @@
 #include "platform/event_loop.h"
 #include "platform/timer.h"
 #include "support/game_builder.h"
+#include "support/music_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane::testing {
@@ -352,10 +353,11 @@ class EngineTest : public ::testing::Test {
         OpenConvBase(state, ui);
     }
 
-    // Media and picture files only need to exist.
+    // Media and picture files only need to exist; music is checked before it plays, so it is
+    // well formed.
     void Media(std::initializer_list<std::string> names) {
         for (const std::string& name : names) {
-            folder.Write("resource/mmedia/" + name);
+            folder.Write("resource/mmedia/" + name, MusicFor(name));
         }
     }
     void Pictures(std::initializer_list<std::string> names) {

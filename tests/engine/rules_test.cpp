@@ -161,7 +161,8 @@ TEST_F(RulesTest, ADelayArmsExpiresAndWaitsWhileTheMapIsOpen) {
 TEST_F(RulesTest, StartDelayComputesItsIntervalInSixteenBits) {
     Scene({});
     StartDelay(ctx, 1, 0);
-    EXPECT_EQ(view.DelayTimer(1).Interval(), 1);
+    EXPECT_EQ(view.DelayTimer(1).Interval(), kTimerResolutionMs);
+    EXPECT_EQ(state.Delays(1).DelayMs, 1) << "the game's own value is kept";
     StartDelay(ctx, 2, 32);
     EXPECT_EQ(view.DelayTimer(2).Interval(), 32000);
     EXPECT_THROW(StartDelay(ctx, 3, 33), RuntimeError);

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/game_paths.h"
+#include "support/music_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -184,8 +185,8 @@ TEST_F(MediaStartTest, AMissingSoundIsTracedAndRaisesFileNotFound) {
 }
 
 TEST_F(MediaStartTest, MusicLoopsUntilStoppedWithItsLevels) {
-    folder_.Write("resource/mmedia/theme.mid", "MThd");
-    folder_.Write("resource/mmedia/song.mp3", "ID3");
+    folder_.Write("resource/mmedia/theme.mid", testing::OneNoteMidi());
+    folder_.Write("resource/mmedia/song.mp3", testing::SilentMp3());
     StartMidi(music_, trace_, paths_, "theme.mid", -1500);
     StartMp3(music_, trace_, paths_, "song.mp3", -200, 300);
     loop_.PassTime(3'600'000);
@@ -209,12 +210,12 @@ TEST_F(MediaStartTest, MusicLoopsUntilStoppedWithItsLevels) {
 }
 
 TEST_F(MediaStartTest, MusicThatCannotStartLeavesItsEngineSilent) {
-    folder_.Write("resource/mmedia/theme.mid", "MThd");
+    folder_.Write("resource/mmedia/theme.mid", testing::OneNoteMidi());
     StartMidi(music_, trace_, paths_, "theme.mid", 0);
     EXPECT_EQ(ErrorNumberOf([&] { music_.PlayMidi("gone.mid", folder_.Path() / "gone.mid", 0); }),
               53);
     EXPECT_EQ(music_.PlayingMidi(), std::nullopt);
-    folder_.Write("resource/mmedia/song.mp3", "ID3");
+    folder_.Write("resource/mmedia/song.mp3", testing::SilentMp3());
     StartMp3(music_, trace_, paths_, "song.mp3", 0, 0);
     EXPECT_EQ(ErrorNumberOf([&] { music_.PlayMp3("gone.mp3", folder_.Path() / "gone.mp3", 0, 0); }),
               53);

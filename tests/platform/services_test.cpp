@@ -21,6 +21,16 @@ TEST(HeadlessMessageBoxTest, PrintsEachBoxOnOneLine) {
               "msgbox: Caf\xc3\xa9 | two\\nlines\n");
 }
 
+// Game texts can hold any byte: control characters are escaped so that none ends the line or
+// reaches the terminal, and a high byte is the Windows-1252 letter it stands for.
+TEST(HeadlessMessageBoxTest, EscapesControlCharactersFromGameData) {
+    std::ostringstream out;
+    HeadlessMessageBox box(out);
+    box.Show({std::string("a\0b", 3), "tab\there\x1B[2J\x7F\x01\xFF end", MsgBoxButtons::kOkOnly,
+              MsgBoxIcon::kNone});
+    EXPECT_EQ(out.str(), "msgbox: a\\x00b | tab\\there\\x1B[2J\\x7F\\x01\xC3\xBF end\n");
+}
+
 TEST(HeadlessMessageBoxTest, UnansweredBoxesTakeTheirDefaultAnswer) {
     std::ostringstream out;
     HeadlessMessageBox box(out);

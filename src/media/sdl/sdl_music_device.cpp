@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include "media/media_errors.h"
+#include "media/music_check.h"
 #include "media/volume_mapping.h"
 
 namespace morvane {
@@ -21,7 +22,14 @@ SdlMusicDevice::~SdlMusicDevice() {
 void SdlMusicDevice::Start(Kind kind, const std::string& name, const std::filesystem::path& file,
                            Long volume) {
     Halt();
-    RequireMediaFile(file);
+    // The synthesizer and the decoder run inside the mixer's audio callback, holding the audio
+    // lock: a broken file there can spin them and freeze every later mixer call, and music of
+    // no length loops without end. Such files never reach them.
+    const bool playable =
+        kind == Kind::kMidi ? RequirePlayableMidi(file) : RequirePlayableMp3(file);
+    if (!playable) {
+        return;
+    }
     if (kind == Kind::kMidi) {
         // Without this the mixer looks for a timidity configuration and reports that instead.
         Mix_SetSoundFonts(sound_font_.string().c_str());
