@@ -11,7 +11,8 @@
 
 namespace morvane {
 
-// Turns the bytes of one record into its structure and back. Every record structure names its
+// Turns the bytes of one record into its structure and back. Integers are 16-bit and Longs
+// 32-bit, both little-endian two's complement. Every record structure names its
 // fields through a static Visit(record, visitor) that hands each field with its place; the two
 // visitors below are the only code that knows the byte format of a field.
 //
@@ -36,6 +37,15 @@ class RecordDecoder {
         value = static_cast<Integer>(static_cast<uint16_t>(low | (high << 8)));
     }
 
+    void operator()(const RecordField& field, Long& value) const {
+        uint32_t bits = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            bits |= static_cast<uint32_t>(static_cast<unsigned char>(ByteAt(field.Offset + i, 0)))
+                    << (8 * i);
+        }
+        value = static_cast<Long>(bits);
+    }
+
   private:
     char ByteAt(std::size_t offset, char past_end) const {
         return offset < bytes_.size() ? bytes_[offset] : past_end;
@@ -57,6 +67,13 @@ class RecordEncoder {
         const auto bits = static_cast<uint16_t>(value);
         bytes_[field.Offset] = static_cast<char>(bits & 0xFF);
         bytes_[field.Offset + 1] = static_cast<char>(bits >> 8);
+    }
+
+    void operator()(const RecordField& field, const Long& value) const {
+        const auto bits = static_cast<uint32_t>(value);
+        for (std::size_t i = 0; i < 4; ++i) {
+            bytes_[field.Offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+        }
     }
 
   private:

@@ -207,6 +207,13 @@ class Canvas {
         return mask;
     }
 
+    // Capital text with its left end at `left`, centred on `centre_y`.
+    void TextFrom(std::string_view text, double left, double centre_y, double cap_height,
+                  uint32_t colour) {
+        Text(text, left + StrokeFont::TextWidth(text, cap_height) / 2, centre_y, cap_height,
+             colour);
+    }
+
     void DrawText(const TextMask& mask, double centre_x, double centre_y, uint32_t colour) {
         const int left = static_cast<int>(std::lround(centre_x - mask.text_width / 2)) - mask.pad;
         const int top = static_cast<int>(std::lround(centre_y - mask.cap_height / 2)) - mask.pad;
@@ -379,6 +386,35 @@ PicturePtr DrawPlate(int width, int height) {
     return Still(canvas);
 }
 
+// A dialog's panel with its title; captions are added by the caller.
+Canvas DialogPanel(int width, int height, std::string_view title) {
+    Canvas canvas(width, height);
+    canvas.Plate(0.5, 0.5, width - 1, height - 1, 14, 2.5, kGold, kDusk, kNight);
+    canvas.Text(title, width / 2.0, 26, 15, kGold);
+    return canvas;
+}
+
+constexpr double kCaptionHeight = 8;
+
+PicturePtr DrawSaveDialog() {
+    Canvas canvas = DialogPanel(420, 336, "SAVE GAME");
+    canvas.TextFrom("NAME", 21, 52, kCaptionHeight, kIvory);
+    canvas.TextFrom("DESCRIPTION", 21, 102, kCaptionHeight, kIvory);
+    canvas.TextFrom("SAVED GAMES", 21, 152, kCaptionHeight, kIvory);
+    return Still(canvas);
+}
+
+PicturePtr DrawLoadDialog() {
+    Canvas canvas = DialogPanel(500, 336, "LOAD GAME");
+    canvas.TextFrom("SAVED GAMES", 21, 52, kCaptionHeight, kIvory);
+    // The well the picture of the selected game sits in; empty when it has none.
+    canvas.Plate(292.5, 59.5, 166, 115, 4, 1.5, kSteel, kWell, kWell);
+    canvas.TextFrom("DESCRIPTION", 271, 186, kCaptionHeight, kIvory);
+    canvas.TextFrom("DATE", 271, 243, kCaptionHeight, kIvory);
+    canvas.TextFrom("TIME", 271, 263, kCaptionHeight, kIvory);
+    return Still(canvas);
+}
+
 }  // namespace
 
 PicturePtr BuiltInLook::Get(Item item, PictureShape shape, std::function<PicturePtr()> draw) const {
@@ -464,6 +500,25 @@ PicturePtr BuiltInLook::QuitAnswer(int look) const {
         const bool highlighted = look % 2 == 1;
         return Still(
             ButtonFace(88, 40, Canvas::MakeTextMask(look <= 2 ? "Yes" : "No", 13), highlighted));
+    });
+}
+
+PicturePtr BuiltInLook::SaveDialogBackground() const {
+    return Get(kSaveDialog, {420, 336}, DrawSaveDialog);
+}
+
+PicturePtr BuiltInLook::LoadDialogBackground() const {
+    return Get(kLoadDialog, {500, 336}, DrawLoadDialog);
+}
+
+PicturePtr BuiltInLook::DialogButton(int look) const {
+    if (look < 1 || look > 4) {
+        Raise(ErrorNumber::kSubscriptOutOfRange);
+    }
+    return Get(static_cast<Item>(kDialogButton1 + look - 1), {96, 36}, [look] {
+        const bool highlighted = look % 2 == 1;
+        return Still(
+            ButtonFace(96, 36, Canvas::MakeTextMask(look <= 2 ? "OK" : "Cancel", 12), highlighted));
     });
 }
 

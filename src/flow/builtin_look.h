@@ -12,9 +12,10 @@ namespace morvane {
 // game's pictures: the main menu's background and its five two-frame buttons ("Intro",
 // "New Game", "Load Game", "Menu Scene", "Quit"), the game window's frame around the scene
 // view, the inventory bar, the in-game buttons, the score displays, the status panel, the quit
-// query and the engine logo. Each picture is made the first time it is asked for and then
-// shared, so showing it again changes nothing on screen; its pixels are drawn only when
-// something first reads them (the window drawing it), so a headless run draws none.
+// query, the save and load dialogs and the engine logo. Each picture is made the first time it
+// is asked for and then shared, so showing it again changes nothing on screen; its pixels are
+// drawn only when something first reads them (the window drawing it), so a headless run draws
+// none.
 class BuiltInLook {
   public:
     BuiltInLook() = default;
@@ -40,6 +41,12 @@ class BuiltInLook {
     // The query's button looks: 1 Yes highlighted, 2 Yes normal, 3 No highlighted, 4 No normal.
     PicturePtr QuitAnswer(int look) const;  // 88 x 40
 
+    // The save and load dialogs: backgrounds that name their parts, and the button looks
+    // 1 OK highlighted, 2 OK normal, 3 Cancel highlighted, 4 Cancel normal.
+    PicturePtr SaveDialogBackground() const;  // 420 x 336
+    PicturePtr LoadDialogBackground() const;  // 500 x 336
+    PicturePtr DialogButton(int look) const;  // 96 x 36
+
   private:
     enum Item {
         kEngineLogo,
@@ -57,6 +64,10 @@ class BuiltInLook {
         kQuitBackground,
         kQuitAnswer1,
         kQuitAnswer4 = kQuitAnswer1 + 3,
+        kSaveDialog,
+        kLoadDialog,
+        kDialogButton1,
+        kDialogButton4 = kDialogButton1 + 3,
         kItemCount,
     };
 

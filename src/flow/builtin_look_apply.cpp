@@ -42,4 +42,29 @@ void ApplyBuiltInLook(Forms& forms, const BuiltInLook& look, const BuiltInPictur
     forms.ItemImages.NoPic.SetPicture(pictures.BuiltInPicture(BuiltIn::kNoPicture));
 }
 
+namespace {
+
+template <typename Dialog>
+void DressDialog(Dialog& dialog, const BuiltInLook& look, PicturePtr background) {
+    if (dialog.Picture() != nullptr) {
+        return;
+    }
+    dialog.SetPicture(std::move(background));
+    for (int index = 1; index <= 4; ++index) {
+        dialog.Image1(index).SetPicture(look.DialogButton(index));
+    }
+    dialog.ButtnOK.SetPicture(dialog.Image1(2).Picture());
+    dialog.ButtnC.SetPicture(dialog.Image1(4).Picture());
+}
+
+}  // namespace
+
+void ApplyDialogLook(SaveGame& dialog, const BuiltInLook& look) {
+    DressDialog(dialog, look, look.SaveDialogBackground());
+}
+
+void ApplyDialogLook(LoadGame& dialog, const BuiltInLook& look) {
+    DressDialog(dialog, look, look.LoadDialogBackground());
+}
+
 }  // namespace morvane

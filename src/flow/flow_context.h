@@ -8,6 +8,7 @@
 #include "engine/game_state.h"
 #include "flow/flow_services.h"
 #include "flow/flow_state.h"
+#include "flow/saved_games_state.h"
 #include "forms/forms.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -32,6 +33,7 @@ struct FlowContext {
     // How opening the databases reaches the windows; set by whoever owns the context.
     DatabaseUi* Databases = nullptr;
     FlowState Flow;
+    SavedGamesState Saves;
 
     Desktop& GetDesktop() const { return Windows.StartForm.GetDesktop(); }
 };

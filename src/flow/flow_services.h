@@ -8,7 +8,7 @@ namespace morvane {
 
 // What start-up, the menus and quitting ask of the rest of the player: the engine's scene
 // loader and sound operations, the music devices, and the parts that come later (the CD and
-// display checks, saved games, the starting inventory). The player implements it over its
+// display checks, the starting inventory). The player implements it over its
 // engine and media; tests implement it with records of the calls.
 class FlowServices {
   public:
@@ -27,6 +27,8 @@ class FlowServices {
                            Long volume) = 0;
     virtual void StopSound(Integer channel) = 0;
     virtual void StopAllSounds() = 0;
+    // Changes the soundtrack; without `restart` the one playing at that volume goes on.
+    virtual void Soundtrack(const std::string& file, Long volume, bool restart) = 0;
     virtual void InitMidi() = 0;
     virtual void PlayMidi(const std::string& file, Long volume) = 0;
     virtual void StopMidi() = 0;
@@ -44,8 +46,6 @@ class FlowServices {
     virtual void RestoreDisplay() = 0;
     // Identifies the CD in the drive; may end the program.
     virtual void IdentifyCd() = 0;
-    // Makes the saved-games folder.
-    virtual void MakeSavedGamesFolder() = 0;
     // Ends the process once the windows are gone.
     virtual void EndProcess() = 0;
 };

@@ -3,9 +3,10 @@
 #include "flow/builtin_look_apply.h"
 #include "flow/exit_picture.h"
 #include "flow/intro_movie.h"
-#include "flow/load_dialog_shell.h"
+#include "flow/load_dialog.h"
 #include "flow/main_menu.h"
 #include "flow/quit_query.h"
+#include "flow/save_dialog.h"
 #include "flow/startup.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
@@ -20,7 +21,8 @@ GameFlow::GameFlow(GameState& state, Forms& forms, FlowServices& services, Datab
     AttachIntroWindow(ctx_);
     AttachMainMenu(ctx_);
     AttachQuitQuery(ctx_);
-    AttachLoadDialogShell(ctx_);
+    AttachSaveDialog(ctx_);
+    AttachLoadDialog(ctx_);
     AttachExitPicture(ctx_);
 }
 

@@ -8,7 +8,8 @@ namespace morvane {
 
 // The game's flow between process start and end, wired into the game's windows: the start
 // window with its logo and credits, the intro window, the main menu, the main window's
-// main-menu button, the quit query, the load dialog's way back and the exit picture. Made once
+// main-menu button, the quit query, the save button with the save and load dialogs and the exit
+// picture. Made once
 // by the player; the windows must outlive it.
 class GameFlow {
   public:

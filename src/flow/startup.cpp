@@ -4,6 +4,7 @@
 #include "flow/builtin_look.h"
 #include "flow/general_settings.h"
 #include "flow/opening_credits.h"
+#include "flow/saved_games_folder.h"
 #include "platform/desktop.h"
 
 namespace morvane {
@@ -89,7 +90,7 @@ void StartApp(FlowContext& ctx) {
         ctx.Services.IdentifyCd();
         ApplyGeneralSettings(ctx, 4);
         ApplyGeneralSettings(ctx, 5);
-        ctx.Services.MakeSavedGamesFolder();
+        SavedGamesFolder(ctx);
         Pump(ctx);
         flow.StartingUp = false;
         ctx.Windows.MainMenu.Show();

@@ -8,10 +8,16 @@
 
 namespace morvane {
 
-// The load dialog: the saved games, the description, date and time of the one selected, OK and
-// Cancel.
+// The load dialog: the saved games, the description, date and time of the one selected with a
+// picture of its scene, OK and Cancel.
 class LoadGame : public Window {
   public:
+    static constexpr int kWidth = 500;
+    static constexpr int kHeight = 336;
+    // Where the picture of the selected game's scene goes.
+    static constexpr int kPreviewWidth = 160;
+    static constexpr int kPreviewHeight = 109;
+
     explicit LoadGame(Desktop& desktop);
 
     FileListBox File1{*this, "File1"};
@@ -24,6 +30,8 @@ class LoadGame : public Window {
     // The button looks: 1 OK highlighted, 2 OK normal, 3 Cancel highlighted, 4 Cancel normal.
     ControlArray<Image> Image1{*this, "Image1", 4};
     TimerControl MsgTimer{*this, "MsgTimer"};  // hides the warning
+    // The picture of the selected game's scene, when one was kept with it.
+    Image Preview{*this, "Preview"};
 };
 
 }  // namespace morvane

@@ -12,6 +12,9 @@ namespace morvane {
 // The save dialog: a file name, a description, the saved games so far, OK and Cancel.
 class SaveGame : public Window {
   public:
+    static constexpr int kWidth = 420;
+    static constexpr int kHeight = 336;
+
     explicit SaveGame(Desktop& desktop);
 
     TextBox Text1{*this, "Text1"};  // file name

@@ -5,6 +5,7 @@
 #include "engine/database_open.h"
 #include "engine/flag_operations.h"
 #include "engine/game_folder.h"
+#include "engine/inventory_slot.h"
 #include "engine/sound_operations.h"
 #include "interaction/pointer_model.h"
 #include "media/sound_channels.h"
@@ -28,35 +29,6 @@ void LoadItemPicture(InteractionContext& ctx, Image& target, const std::string& 
     PictureResult result = ctx.Win.Main.GetDesktop().Pictures().Load(GfxPath(ctx.State(), name));
     target.SetPicture(result.picture ? std::move(result.picture)
                                      : ctx.Win.ItemImages.NoPic.Picture());
-}
-
-InventorySlot SlotEntry(const InventoryRecord& r) {
-    InventorySlot e;
-    e.Combinable = r.Partner < 1 || r.Result < 1 ? Integer{0} : r.Combinable;
-    e.Partner = r.Partner;
-    e.Result = r.Result;
-    e.CombineSound = r.CombineSound.Trimmed();
-    e.CombineVolume = r.CombineVolume;
-    e.CombinePan = r.CombinePan;
-    e.RefusalSound = r.RefusalSound.Trimmed();
-    e.RefusalVolume = r.RefusalVolume;
-    e.RefusalPan = r.RefusalPan;
-    e.ExamineKind = r.ExamineKind;
-    e.ExamineSound = r.ExamineSound.Trimmed();
-    e.ExamineVolume = r.ExamineVolume;
-    e.ExaminePan = r.ExaminePan;
-    e.CloseupCaption = r.CloseupCaption.Trimmed();
-    e.CloseupPlayMode = r.CloseupPlayMode;
-    e.CloseupPicture = r.CloseupPicture.Trimmed();
-    e.Transforms = r.TransformsInto < 1 ? Integer{0} : r.Transforms;
-    e.TransformsInto = r.TransformsInto;
-    e.AddsMapLocation = r.AddsMapLocation;
-    e.MapLocation = r.MapLocation;
-    e.ChangesFlag = r.ChangesFlag;
-    e.Flag = r.Flag;
-    e.FlagValue = r.FlagValue;
-    e.FlagMode = r.FlagMode;
-    return e;
 }
 
 // The pictures and the slot entry of `target`, as every way into the bar fills them.

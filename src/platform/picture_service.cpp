@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/game_paths.h"
+#include "platform/picture_loader.h"
 
 namespace morvane {
 
@@ -24,6 +25,10 @@ PictureResult PictureService::Load(std::string_view path) {
                                       "no such picture file: " + std::string(path));
     }
     return cache_.Get(*resolved);
+}
+
+PictureResult PictureService::LoadFile(const std::filesystem::path& file) const {
+    return LoadPicture(file);
 }
 
 }  // namespace morvane

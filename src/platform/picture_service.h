@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
@@ -28,6 +29,10 @@ class PictureService {
     // "resource\gfx\" + name) or relative to the game folder. A path that leads nowhere, or
     // outside the game folder, is error 53 like a missing file; damaged data is error 481.
     PictureResult Load(std::string_view path);
+
+    // A picture file of the player's own, outside the game folder (the picture kept with a
+    // saved game): read afresh, never cached, so a file written again shows its new content.
+    PictureResult LoadFile(const std::filesystem::path& file) const;
 
     // Drawn on first use: a run that never needs a placeholder never pays for drawing them.
     const BuiltInPictures& BuiltIns() const;

@@ -53,6 +53,10 @@ void PlayerFlowServices::StopAllSounds() {
     Pump(engine_);
 }
 
+void PlayerFlowServices::Soundtrack(const std::string& file, Long volume, bool restart) {
+    morvane::Soundtrack(engine_, file, volume, restart);
+}
+
 void PlayerFlowServices::PlayMidi(const std::string& file, Long volume) {
     PlayMIDI(engine_, file, volume);
 }

@@ -10,7 +10,7 @@ namespace morvane {
 
 // Start-up, the menus and quitting as the running player answers them: scenes and sounds go
 // through the engine, the starting inventory and map through the interaction, and the parts
-// that come later (CDs, the display mode, saved games) answer at once.
+// that come later (CDs, the display mode) answer at once.
 class PlayerFlowServices final : public FlowServices {
   public:
     PlayerFlowServices(EngineContext& engine, InteractionContext& interaction,
@@ -24,6 +24,7 @@ class PlayerFlowServices final : public FlowServices {
                    Long volume) override;
     void StopSound(Integer channel) override;
     void StopAllSounds() override;
+    void Soundtrack(const std::string& file, Long volume, bool restart) override;
     void InitMidi() override {}
     void PlayMidi(const std::string& file, Long volume) override;
     void StopMidi() override;
@@ -36,7 +37,6 @@ class PlayerFlowServices final : public FlowServices {
     void CheckRes() override {}
     void RestoreDisplay() override {}
     void IdentifyCd() override {}
-    void MakeSavedGamesFolder() override {}
     void EndProcess() override { end_process_(); }
 
   private:

@@ -11,6 +11,7 @@
 #include "database/game_files.h"
 #include "platform/game_paths.h"
 #include "support/player_process.h"
+#include "support/saved_game_bytes.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -109,6 +110,81 @@ TEST_F(DemoScript, SecondClickWithinTheMenuPauseDoesNothing) {
         "--log");
     EXPECT_EQ(result.status, 0) << result.out << result.err;
     EXPECT_EQ(Count(result.out + result.err, "Scene 1 loaded."), 1) << result.out << result.err;
+}
+
+std::string FileContent(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Saves through the dialog: the save button, a name, a description, OK.
+std::string SaveAs(const std::string& name, const std::string& description) {
+    return "click Main.SaveGameButtn\nwait 300\nexpect visible SaveGame\n"
+           "type SaveGame.Text1 " +
+           name + "\ntype SaveGame.Text2 " + description +
+           "\nclick SaveGame.ButtnOK\nwait 300\nexpect hidden SaveGame\n";
+}
+
+constexpr const char* kQuitToMenu =
+    "click Main.MainMenuButtn\nwait 500\nclick QuitGameQuery.ButtnYes\nwait 1500\n"
+    "expect visible MainMenu\nexpect flag 9 0\n";
+
+std::string LoadFrom(const std::string& file) {
+    return "click MainMenu.Buttn(3)\nwait 1000\nexpect visible LoadGame\n"
+           "select LoadGame.File1 " +
+           file +
+           "\nclick LoadGame.ButtnOK\nwait 1500\n"
+           "expect hidden LoadGame\nexpect hidden MainMenu\n";
+}
+
+// Two saves of the game as it is played, one while the gull's delay still runs and one after it
+// ran out; each is loaded after quitting to the menu and plays on from where it was saved. The
+// files are read field by field.
+TEST_F(DemoScript, SavedGamesRestoreTheGameTheyWereSavedFrom) {
+    const std::string script =
+        // The scene's load ends (and the busy pointer goes) before the save button answers.
+        std::string(kToSceneOne) + "wait 1000\n" + SaveAs("early", "Before the gull") +
+        "expect flag 9 0\nwait 3500\nexpect flag 9 1\n"
+        "click Main.Animation(5)\nwait 1500\nclick Main.Animation(2)\nwait 2500\nexpect scene 2\n"
+        "click Main.Animation(5)\nwait 1000\nexpect inventory 1 3\n" +
+        SaveAs("cottage", "With the key") + kQuitToMenu + LoadFrom("early.sav") +
+        "expect scene 1\nexpect inventory 1\nexpect flag 9 0\nexpect playing 19 theme.wav\n"
+        "wait 3500\nexpect flag 9 1\nexpect visible Main.Animation(7)\n" +
+        kQuitToMenu + LoadFrom("cottage.sav") +
+        "expect scene 2\nexpect inventory 1 3\nexpect flag 9 1\nexpect flag 2 1\n"
+        "wait 5000\nexpect flag 9 1\nstate\n";
+    const auto result = Run(script);
+    EXPECT_EQ(result.status, 0) << result.out << result.err;
+    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+
+    using namespace testing::saved_game;
+    const std::string early = FileContent(Game() / "Saved" / "early.sav");
+    ASSERT_EQ(early.size(), 1113u);
+    EXPECT_EQ(ReadText(early, kDescription), Padded("Before the gull", 50));
+    EXPECT_EQ(Read16(early, kScene, 1), 1);
+    EXPECT_EQ(ReadText(early, kSoundtrack), Padded("theme.wav", 15));
+    EXPECT_EQ(Read32(early, kVolume), -400);
+    EXPECT_EQ(Read16(early, kInventory, 1), 1);
+    EXPECT_EQ(Read16(early, kInventory, 2), 0);
+    EXPECT_EQ(Read16(early, kFlags, 9), 0);
+    EXPECT_EQ(Read16(early, kDelayRunning, 6), 1);
+    EXPECT_EQ(Read16(early, kDelayDuration, 6), 3000);
+    EXPECT_EQ(Read16(early, kDelayFlag, 6), 9);
+    EXPECT_EQ(Read16(early, kDelayValue, 6), 1);
+
+    const std::string cottage = FileContent(Game() / "Saved" / "cottage.sav");
+    ASSERT_EQ(cottage.size(), 1113u);
+    EXPECT_EQ(Read16(cottage, kScene, 1), 2);
+    EXPECT_EQ(ReadText(cottage, kSoundtrack), Padded("cottage.mid", 15));
+    EXPECT_EQ(Read32(cottage, kVolume), -300);
+    EXPECT_EQ(Read16(cottage, kInventory, 1), 1);
+    EXPECT_EQ(Read16(cottage, kInventory, 2), 3);
+    EXPECT_EQ(Read16(cottage, kInventory, 3), 0);
+    EXPECT_EQ(Read16(cottage, kFlags, 9), 1);
+    EXPECT_EQ(Read16(cottage, kFlags, 2), 1);
+    EXPECT_EQ(Read16(cottage, kDelayRunning, 6), 0);
+    EXPECT_EQ(Read16(cottage, kDelayDuration, 6), 3000);
+    EXPECT_TRUE(std::filesystem::exists(Game() / "Saved" / "cottage.png"));
 }
 
 }  // namespace

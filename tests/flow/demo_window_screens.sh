@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Photographs the demo game in a window on a virtual X display: the main menu after the logo
-# and the credits, and scene 1 after a click on New Game. Both photographs stay in
-# BUILD/artefacts/ (main-menu.png, scene-1.png) for a person to look at; the test fails when
-# the program cannot be photographed or a photograph is one flat colour (nothing drawn).
+# and the credits, scene 1 after a click on New Game, the save dialog over scene 1 with a name
+# typed, and the load dialog with a saved game chosen and the picture kept with it. The
+# photographs stay in BUILD/artefacts/ (main-menu.png, scene-1.png, save-dialog.png,
+# load-dialog.png) for a person to look at; the test fails when the program cannot be
+# photographed or a photograph is one flat colour (nothing drawn).
 #
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
@@ -21,11 +23,28 @@ cp -r "$build_dir/games/demo" "$work/demo"
 # photograph is taken.
 printf 'wait 6000\nexpect visible MainMenu\nwait 60000\n' > "$work/menu.txt"
 printf 'wait 6000\nclick MainMenu.Buttn(2)\nwait 60000\n' > "$work/scene.txt"
+# The dialogs come later in a run, and a busy machine makes the start-up slower: their scripts
+# leave the start-up more time and are photographed later.
+printf '%s\n' 'wait 12000' 'click MainMenu.Buttn(2)' 'wait 4000' 'click Main.SaveGameButtn' \
+  'wait 500' 'type SaveGame.Text1 lighthouse' 'type SaveGame.Text2 Before the storm' \
+  'wait 60000' > "$work/save.txt"
+printf '%s\n' 'wait 12000' 'click MainMenu.Buttn(3)' 'wait 2000' \
+  'select LoadGame.File1 shore.sav' 'wait 60000' > "$work/load.txt"
+
+# A game saved on the shore, headless, for the dialogs to list and the load dialog to show.
+printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 4000' 'click Main.SaveGameButtn' \
+  'wait 300' 'type SaveGame.Text1 shore' 'type SaveGame.Text2 The gull has come' \
+  'click SaveGame.ButtnOK' 'wait 300' > "$work/make-save.txt"
+"$build_dir/morvane-player" "$work/demo" --headless --script "$work/make-save.txt"
+[ -f "$work/demo/Saved/shore.sav" ] && [ -f "$work/demo/Saved/shore.png" ] || {
+  echo "the headless run saved no game" >&2
+  exit 1
+}
 
 status=0
 shoot() {
-  local name=$1 script=$2
-  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay 10 --screen 1024x768 -- \
+  local name=$1 script=$2 delay=${3:-10}
+  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay "$delay" --screen 1024x768 -- \
     "$build_dir/morvane-player" "$work/demo" --script "$script" || return 1
   local spread
   spread=$(convert "$artefacts/$name" -format '%[fx:standard_deviation]' info:)
@@ -38,4 +57,6 @@ shoot() {
 
 shoot main-menu.png "$work/menu.txt" || status=1
 shoot scene-1.png "$work/scene.txt" || status=1
+shoot save-dialog.png "$work/save.txt" 25 || status=1
+shoot load-dialog.png "$work/load.txt" 22 || status=1
 exit $status

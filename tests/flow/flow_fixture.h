@@ -34,7 +34,6 @@ class RecordingServices final : public FlowServices {
     std::vector<Integer> scenes_loaded;
     std::vector<TimeMs> scene_load_times;
     int midi_inits = 0;
-    TimeMs set_up_at = 0;
     bool ended = false;
     std::function<void()> on_scene_loaded;
 
@@ -66,6 +65,10 @@ class RecordingServices final : public FlowServices {
         calls.push_back("stop sound " + std::to_string(channel));
     }
     void StopAllSounds() override { calls.push_back("stop all sounds"); }
+    void Soundtrack(const std::string& file, Long volume, bool restart) override {
+        calls.push_back("soundtrack " + file + " vol=" + std::to_string(volume) +
+                        " restart=" + (restart ? "1" : "0"));
+    }
     void InitMidi() override {
         ++midi_inits;
         calls.push_back("InitMidi");
@@ -88,10 +91,6 @@ class RecordingServices final : public FlowServices {
     void CheckRes() override { calls.push_back("CheckRes"); }
     void RestoreDisplay() override { calls.push_back("RestoreDisplay"); }
     void IdentifyCd() override { calls.push_back("IdentifyCd"); }
-    void MakeSavedGamesFolder() override {
-        calls.push_back("MakeSavedGamesFolder");
-        set_up_at = loop_.Now();
-    }
     void EndProcess() override {
         calls.push_back("EndProcess");
         ended = true;
@@ -165,18 +164,30 @@ class FlowTest : public ::testing::Test {
     // Writes a game with `general` and three empty scenes, and wires the flow.
     // A second call starts over with every window unloaded, as at program start.
     void MakeGame(const GeneralRecord& general) {
+        GameData game;
+        game.General = general;
+        game.Scenes.resize(3);
+        MakeGame(game);
+    }
+
+    void MakeGame(const GameData& game) {
         if (flow_) {
             for (Window* window : forms_.All()) {
                 window->Unload();
             }
         }
-        GameData game;
-        game.General = general;
-        game.Scenes.resize(3);
         GameBuilder(folder_.Path()).Write(game);
         services_.scenes_loaded.clear();
         services_.scene_load_times.clear();
         flow_ = std::make_unique<GameFlow>(state_, forms_, services_, nullptr);
+        // When start-up is over: the menu shows once the saved-games folder is set.
+        menu_shown_at_ = -1;
+        forms_.MainMenu.OnActivate = [this, activate = forms_.MainMenu.OnActivate] {
+            if (menu_shown_at_ < 0) {
+                menu_shown_at_ = runtime_.loop.Now();
+            }
+            activate();
+        };
         services_.on_scene_loaded = [this] {
             runtime_.desktop.Pointer().ShowPicture(forms_.MousePoint.Pointer(13).Picture());
         };
@@ -243,6 +254,7 @@ class FlowTest : public ::testing::Test {
     RecordingServices services_{runtime_.loop};
     std::unique_ptr<GameFlow> flow_;
     BatchInput input_;
+    TimeMs menu_shown_at_ = -1;
 };
 
 }  // namespace morvane::testing

@@ -216,5 +216,35 @@ TEST_F(ControlsTest, ATextBoxTakesTypedCharactersAtTheCaret) {
     EXPECT_EQ(text.Text(), "xyc");
 }
 
+TEST_F(ControlsTest, WhatIsSelectedInATextBoxGivesWayToTypingAndToBackspace) {
+    TextBox text(window_, "Text1");
+    text.Move(10, 10, 200, 20);
+    text.SetText("Filename");
+    text.SelectAll();
+    EXPECT_EQ(text.SelLength(), 8);
+    runtime_.desktop.PostText(text, "castle");
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(text.Text(), "castle");
+    EXPECT_EQ(text.SelStart(), 6);
+    EXPECT_EQ(text.SelLength(), 0);
+
+    // Part of the text selected: backspace removes just that part, and moving the caret ends
+    // a selection.
+    text.SetSelStart(1);
+    text.SetSelLength(3);
+    runtime_.desktop.PostKeyPress(key::kBack);
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(text.Text(), "cle");
+    text.SetSelLength(99);
+    EXPECT_EQ(text.SelLength(), 2) << "a selection ends with the text";
+    text.SetSelStart(0);
+    EXPECT_EQ(text.SelLength(), 0);
+    text.SetMaxLength(3);
+    text.SelectAll();
+    runtime_.desktop.PostText(text, "xy");
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(text.Text(), "xy") << "a full box still takes what replaces its selection";
+}
+
 }  // namespace
 }  // namespace morvane

@@ -169,6 +169,15 @@ void ControlPainter::PaintTextBox(const Control& control, const Rect& area, bool
     const int x = area.left + kTextInset - scroll;
     const int y = area.top + (area.height - font_.LineHeight()) / 2;
     DrawLine(utf8, x, y, box.Enabled() ? kFieldText : kGrayText);
+    if (focused && box.SelLength() > 0) {
+        // The selection in the classic colours, over the text drawn plainly.
+        const std::string_view selected =
+            std::string_view(text).substr(box.SelStart(), box.SelLength());
+        const std::string selected_utf8 = Windows1252ToUtf8(selected);
+        Fill({x + caret, y, font_.Measure(selected_utf8), font_.LineHeight()}, kSelectionBack);
+        DrawLine(selected_utf8, x + caret, y, kSelectionText);
+        return;
+    }
     if (focused) {
         list_.Line(x + caret, y, x + caret, y + font_.LineHeight() - 1, kFieldText);
     }
