@@ -73,10 +73,11 @@ std::unique_ptr<MovieEngine> Player::MakeMovieEngine() {
     if (!window_) {
         return std::make_unique<HeadlessMovieEngine>(loop_, state_.Paths);
     }
-    // In a window movies are decoded and heard; without an audio device they play silent.
-    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>();
-    return std::make_unique<FfmpegMovieEngine>(
-        loop_, state_.Paths, movie_audio_->Available() ? movie_audio_.get() : nullptr);
+    // In a window movies are decoded and heard through the one audio output; without an audio
+    // device they play silent.
+    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>(
+        media_.audio ? &media_.audio->MovieSound() : nullptr);
+    return std::make_unique<FfmpegMovieEngine>(loop_, state_.Paths, movie_audio_.get());
 }
 
 Player::MediaDevices Player::MakeMediaDevices() {
