@@ -32,7 +32,7 @@ bool OpenMixer() {
 // channels and the music made, then the whole is scaled by the master volume. The movie's
 // samples arrive from the game's thread through a converting stream guarded by a mutex.
 struct SdlAudio::Mix final : MovieSoundOutput {
-    Mix(int frequency, Uint16 format, int channels) : format(format) {
+    Mix(int frequency, Uint16 mix_format, int channels) : format(mix_format) {
         stream = SDL_NewAudioStream(AUDIO_S16SYS, kChannels, kFrequency, format,
                                     static_cast<Uint8>(channels), frequency);
         lock = SDL_CreateMutex();

