@@ -1,6 +1,11 @@
 #include "flow/player.h"
 
+#include <filesystem>
+#include <iostream>
+
+#include "base/text.h"
 #include "debug/script_driver.h"
+#include "flow/shutdown.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
 #include "interaction/interaction_wiring.h"
@@ -17,16 +22,20 @@
 #include "platform/sdl/canvas_message_box.h"
 #include "platform/sdl/game_window.h"
 #include "platform/window.h"
+#include "player/soundfont_search.h"
 
 namespace morvane {
 
 Player::Player(const PlayerOptions& options, std::ostream& out)
     : options_(options),
-      window_(options.headless ? nullptr : std::make_unique<sdl::GameWindow>()),
+      window_(options.headless ? nullptr
+                               : std::make_unique<sdl::GameWindow>(sdl::WindowOptions{
+                                     .scaling = options.scaling,
+                                     .full_screen = options.full_screen})),
       clock_(MakeClock()),
       loop_(*clock_),
       output_(out, options.trace_media),
-      media_trace_(MediaTraceSink()),
+      media_trace_(MediaTraceSink(), [this](const std::string& line) { Notice(line); }),
       message_box_(out),
       desktop_(loop_, ChooseMessageBox(), clipboard_),
       state_(GamePaths(options.game_folder)),
@@ -51,7 +60,14 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
+    if (options_.log_file) {
+        log_file_.open(*options_.log_file, std::ios::app);
+        if (!log_file_) {
+            Notice("cannot write the log file " + options_.log_file->string());
+        }
+    }
     if (window_) {
+        ConnectWindow();
         window_->Attach(desktop_);
         if (canvas_message_box_) {
             canvas_message_box_->Attach(desktop_);
@@ -85,12 +101,26 @@ Player::MediaDevices Player::MakeMediaDevices() {
     if (window_) {
         try {
             devices.audio = std::make_unique<SdlAudio>();
+            if (!devices.audio->SilentReason().empty()) {
+                Notice("no sound device (" + devices.audio->SilentReason() + "): playing silent");
+            }
+            devices.audio->SetMasterVolume(options_.volume);
+            devices.audio->SetMuted(options_.mute);
+            const SoundfontChoice soundfont =
+                FindSoundfont(options_.soundfont, SystemEnvironment, [](const auto& file) {
+                    std::error_code error;
+                    return std::filesystem::is_regular_file(file, error);
+                });
+            if (soundfont.warning) {
+                Notice(*soundfont.warning);
+            }
             devices.sound = std::make_unique<SdlSoundDevice>(loop_, *devices.audio);
-            devices.music = std::make_unique<SdlMusicDevice>(*devices.audio);
+            devices.music = std::make_unique<SdlMusicDevice>(*devices.audio, soundfont.file);
             return devices;
         } catch (const RuntimeError&) {
             // Without any audio driver the game still runs, with silent bookkeeping devices
             // keeping the sounds' timing.
+            Notice("no sound device: playing silent");
             devices = {};
         }
     }
@@ -111,6 +141,9 @@ Player::~Player() = default;
 
 void Player::LogLine(const std::string& text) {
     output_.Log(text);
+    if (log_file_.is_open()) {
+        log_file_ << Windows1252ToUtf8(text) << std::endl;
+    }
     // The notify window is made on first use, also while it is hidden.
     forms_.NoWin.Load();
     ListBox& list = forms_.NoWin.List1;
@@ -131,6 +164,25 @@ std::function<void(const std::string&)> Player::MediaTraceSink() {
 
 void Player::ShutDown() {
     loop_.Quit();
+}
+
+void Player::Notice(const std::string& line) {
+    std::cerr << "morvane-player: " << line << std::endl;
+    if (log_file_.is_open()) {
+        log_file_ << line << std::endl;
+    }
+}
+
+void Player::ConnectWindow() {
+    // The close button and Ctrl+Q end the game the way its own Quit does.
+    window_->OnCloseRequested = [this] { morvane::ShutDown(flow_->Context()); };
+    window_->OnNotice = [this](const std::string& line) { Notice(line); };
+    window_->TitleSource = [this] { return Windows1252ToUtf8(state_.GameTitle); };
+    window_->OnMuteToggled = [this] {
+        if (media_.audio) {
+            media_.audio->SetMuted(!media_.audio->Muted());
+        }
+    };
 }
 
 void Player::TurnLoggingOn() {

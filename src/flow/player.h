@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,7 +14,6 @@
 #include "engine/forms_main_view.h"
 #include "engine/game_state.h"
 #include "engine/movie_control_screen.h"
-#include "flow/command_line.h"
 #include "flow/game_flow.h"
 #include "flow/player_database_ui.h"
 #include "flow/player_engine_hooks.h"
@@ -30,6 +30,7 @@
 #include "platform/message_box_headless.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
+#include "player/player_options.h"
 
 namespace morvane {
 
@@ -108,6 +109,9 @@ class Player {
     };
     void StartUp();
     void TurnLoggingOn();
+    // The player's own line to its user, on standard error and in the log file.
+    void Notice(const std::string& line);
+    void ConnectWindow();
 
     std::unique_ptr<Clock> MakeClock();
     MediaDevices MakeMediaDevices();
@@ -115,6 +119,8 @@ class Player {
     MessageBoxService& ChooseMessageBox();
 
     PlayerOptions options_;
+    // A copy of the log lines (--log-file), UTF-8.
+    std::ofstream log_file_;
     // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
     std::unique_ptr<sdl::GameWindow> window_;
     std::unique_ptr<Clock> clock_;

@@ -108,7 +108,7 @@ SdlAudio::SdlAudio() {
         if (silent_reason_.empty()) {
             silent_reason_ = "the audio device did not open";
         }
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (!OpenMixer()) {
             Raise(ErrorNumber::kDeviceUnavailable);
         }

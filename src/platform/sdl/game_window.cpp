@@ -176,6 +176,11 @@ bool GameWindow::Refresh() {
         SDL_SetRenderTarget(renderer_.get(), nullptr);
         drawn_revision_ = revision;
         must_draw_ = false;
+        if (TitleSource) {
+            if (std::string title = TitleSource(); title != game_title_) {
+                SetGameTitle(title);
+            }
+        }
     }
     cursors_.Show(desktop_->PointerToShow(), CursorScale());
     if (!must_show_) {

@@ -89,6 +89,9 @@ class GameWindow final : public InputSource {
 
     // The game's title (UTF-8) for the title bar ("TITLE - Morvane Player") and screenshots.
     void SetGameTitle(const std::string& title);
+    // Where the game's title comes from once the game has read it: asked whenever the desktop
+    // changed, so the title bar follows without the game knowing of it.
+    std::function<std::string()> TitleSource;
     const std::string& GameTitle() const { return game_title_; }
 
     // Saves the canvas as a PNG in the pictures folder (see screenshot.h) and returns its path;

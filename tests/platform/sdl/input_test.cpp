@@ -177,6 +177,19 @@ TEST_F(InputTest, ThePlayersOwnKeysActWithoutReachingTheGame) {
     EXPECT_EQ(keys, (std::vector<int>{key::kReturn, -key::kReturn, 'M'}));
 }
 
+TEST_F(InputTest, TheTitleBarFollowsTheGamesTitle) {
+    SDL_Window* window = runtime_.window.NativeWindow();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Morvane Player");
+    std::string title = "Lighthouse Keeper";
+    runtime_.window.TitleSource = [&title] { return title; };
+    runtime_.window.Refresh();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Lighthouse Keeper - Morvane Player");
+    title = "Caf\xc3\xa9 Noir";
+    main_.Animation.SetVisible(false);
+    runtime_.window.Refresh();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Caf\xc3\xa9 Noir - Morvane Player");
+}
+
 TEST_F(InputTest, TheWheelScrollsTheListUnderThePointer) {
     ListBox list(main_, "File1");
     list.Move(10, 10, 150, 4 * ListBox::kRowHeight);
