@@ -10,10 +10,10 @@
 #include "debug/script.h"
 #include "flow/player.h"
 #include "platform/environment.h"
+#include "platform/sdl/sdl_library.h"
 #include "player/game_folder_check.h"
 #include "player/option_parser.h"
 #include "player/settings_file.h"
-#include "platform/sdl/sdl_library.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "base/text.h"
 #include "debug/script_driver.h"
-#include "flow/shutdown.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
+#include "flow/shutdown.h"
 #include "interaction/interaction_wiring.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
@@ -28,10 +28,10 @@ namespace morvane {
 
 Player::Player(const PlayerOptions& options, std::ostream& out)
     : options_(options),
-      window_(options.headless ? nullptr
-                               : std::make_unique<sdl::GameWindow>(sdl::WindowOptions{
-                                     .scaling = options.scaling,
-                                     .full_screen = options.full_screen})),
+      window_(options.headless
+                  ? nullptr
+                  : std::make_unique<sdl::GameWindow>(sdl::WindowOptions{
+                        .scaling = options.scaling, .full_screen = options.full_screen})),
       clock_(MakeClock()),
       loop_(*clock_),
       output_(out, options.trace_media),
@@ -91,8 +91,8 @@ std::unique_ptr<MovieEngine> Player::MakeMovieEngine() {
     }
     // In a window movies are decoded and heard through the one audio output; without an audio
     // device they play silent.
-    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>(
-        media_.audio ? &media_.audio->MovieSound() : nullptr);
+    movie_audio_ =
+        std::make_unique<ffmpeg::MovieAudio>(media_.audio ? &media_.audio->MovieSound() : nullptr);
     return std::make_unique<FfmpegMovieEngine>(loop_, state_.Paths, movie_audio_.get());
 }
 

@@ -59,8 +59,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
         }
         if (argument.rfind("--", 0) == 0) {
             const std::size_t equals = argument.find('=');
-            const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos
-                                                                                    : equals - 2);
+            const std::string name =
+                argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
             if (name == "help") {
                 result.action = CommandLine::Action::kHelp;
                 return result;
@@ -128,7 +128,8 @@ std::string HelpText() {
         text += padded + std::string(help) + "\n";
     };
     for (const OptionSpec& spec : PlayerOptionTable()) {
-        std::string left = spec.short_name != 0 ? std::string("-") + spec.short_name + ", " : "    ";
+        std::string left =
+            spec.short_name != 0 ? std::string("-") + spec.short_name + ", " : "    ";
         left += "--" + std::string(spec.name);
         if (spec.kind == Kind::kValue) {
             left += " " + std::string(spec.value_name);

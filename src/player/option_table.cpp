@@ -36,8 +36,8 @@ std::optional<std::string> SetScale(PlayerOptions& options, std::string_view val
 std::optional<std::string> SetVolume(PlayerOptions& options, std::string_view value) {
     int volume = -1;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), volume);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-        volume < 0 || volume > 100) {
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() || volume < 0 ||
+        volume > 100) {
         return "volume must be a whole number from 0 to 100, not '" + std::string(value) + "'";
     }
     options.volume = volume;
@@ -45,7 +45,8 @@ std::optional<std::string> SetVolume(PlayerOptions& options, std::string_view va
 }
 
 constexpr std::array kOptions = {
-    OptionSpec{"fullscreen", 'f', Kind::kSwitch, true, "", "start in full screen (F11 or Alt+Enter toggles)",
+    OptionSpec{"fullscreen", 'f', Kind::kSwitch, true, "",
+               "start in full screen (F11 or Alt+Enter toggles)",
                [](PlayerOptions& o, std::string_view v) { return SetFlag(o.full_screen, v); }},
     OptionSpec{"windowed", 'w', Kind::kSwitch, true, "", "start in a window (the default)",
                [](PlayerOptions& o, std::string_view v) {
@@ -60,18 +61,15 @@ constexpr std::array kOptions = {
                "master volume in percent over the game's own volumes (default 100)", SetVolume},
     OptionSpec{"mute", 'm', Kind::kSwitch, true, "", "start silent (Ctrl+M toggles)",
                [](PlayerOptions& o, std::string_view v) { return SetFlag(o.mute, v); }},
-    OptionSpec{"soundfont", 0, Kind::kValue, true, "FILE",
-               "General MIDI soundfont (.sf2) for MIDI music",
-               [](PlayerOptions& o, std::string_view v) {
-                   return SetPath(o.soundfont, v, "soundfont");
-               }},
+    OptionSpec{
+        "soundfont", 0, Kind::kValue, true, "FILE", "General MIDI soundfont (.sf2) for MIDI music",
+        [](PlayerOptions& o, std::string_view v) { return SetPath(o.soundfont, v, "soundfont"); }},
     OptionSpec{"saves", 0, Kind::kValue, true, "DIR",
                "folder for saved games instead of the game's Saved folder",
                [](PlayerOptions& o, std::string_view v) { return SetPath(o.saves, v, "saves"); }},
-    OptionSpec{"log-file", 0, Kind::kValue, true, "FILE", "also write the log lines to FILE",
-               [](PlayerOptions& o, std::string_view v) {
-                   return SetPath(o.log_file, v, "log-file");
-               }},
+    OptionSpec{
+        "log-file", 0, Kind::kValue, true, "FILE", "also write the log lines to FILE",
+        [](PlayerOptions& o, std::string_view v) { return SetPath(o.log_file, v, "log-file"); }},
     OptionSpec{"log", 0, Kind::kSwitch, true, "", "turn the game's log on from the start",
                [](PlayerOptions& o, std::string_view v) { return SetFlag(o.log, v); }},
     OptionSpec{"headless", 0, Kind::kSwitch, false, "",

@@ -57,7 +57,8 @@ std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment) {
     return config / "morvane-player" / "settings.ini";
 }
 
-SettingsResult ReadSettings(std::istream& in, const std::string& source, const PlayerOptions& base) {
+SettingsResult ReadSettings(std::istream& in, const std::string& source,
+                            const PlayerOptions& base) {
     SettingsResult result{base, {}};
     std::string raw;
     for (int number = 1; std::getline(in, raw); ++number) {

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
-#include <sstream>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,8 +51,8 @@ std::string SquareWav(int seconds) {
 
 // One middle C held for eight quarters (four seconds), as a type 0 MIDI file.
 std::string LongNoteMidi() {
-    const std::string track = std::string("\x00\xC0\x00", 3) +       // piano
-                              std::string("\x00\x90\x3C\x7F", 4) +   // note on
+    const std::string track = std::string("\x00\xC0\x00", 3) +          // piano
+                              std::string("\x00\x90\x3C\x7F", 4) +      // note on
                               std::string("\x86\x00\x80\x3C\x40", 5) +  // 768 ticks later, off
                               std::string("\x00\xFF\x2F\x00", 4);
     std::string size;

@@ -27,12 +27,15 @@ class PlayerProgramTest : public ::testing::Test {
 
     std::filesystem::path Game() const { return folder_.Path() / "game"; }
 
-    testing::PlayerRun Run(const std::string& arguments, const std::string& environment = "") const {
+    testing::PlayerRun Run(const std::string& arguments,
+                           const std::string& environment = "") const {
         return testing::RunPlayer(folder_, arguments, "",
                                   "XDG_CONFIG_HOME='" + config_.string() + "' " + environment);
     }
 
-    static std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+    static std::string Quoted(const std::filesystem::path& path) {
+        return "'" + path.string() + "'";
+    }
 
     testing::TempFolder folder_;
     std::filesystem::path config_;
@@ -41,7 +44,8 @@ class PlayerProgramTest : public ::testing::Test {
 TEST_F(PlayerProgramTest, HelpAndVersionGoToStandardOutput) {
     const auto help = Run("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: morvane-player [OPTION]... [GAME_FOLDER]\n", 0), 0U) << help.out;
+    EXPECT_EQ(help.out.rfind("Usage: morvane-player [OPTION]... [GAME_FOLDER]\n", 0), 0U)
+        << help.out;
     EXPECT_EQ(help.err, "");
     const auto version = Run("-V");
     EXPECT_EQ(version.status, 0);
@@ -96,8 +100,7 @@ TEST_F(PlayerProgramTest, TheSettingsFileIsReadAndItsBadLinesReported) {
 }
 
 TEST_F(PlayerProgramTest, NoDisplayWithoutHeadlessIsOneLineAndStatusTwo) {
-    const auto run =
-        Run(Quoted(Game()), "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER");
+    const auto run = Run(Quoted(Game()), "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.rfind("morvane-player: no display", 0), 0U) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
@@ -105,8 +108,8 @@ TEST_F(PlayerProgramTest, NoDisplayWithoutHeadlessIsOneLineAndStatusTwo) {
 
 TEST_F(PlayerProgramTest, NoSoundDeviceIsOneLineThenSilentPlay) {
     const auto script = folder_.Write("walk.txt", "wait 200\nstate\n");
-    const auto run = Run(Quoted(Game()) + " --script " + Quoted(script),
-                         "SDL_AUDIODRIVER=no-such-driver");
+    const auto run =
+        Run(Quoted(Game()) + " --script " + Quoted(script), "SDL_AUDIODRIVER=no-such-driver");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.rfind("morvane-player: no sound device", 0), 0U) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

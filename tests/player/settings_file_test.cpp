@@ -105,9 +105,9 @@ TEST(SettingsFileTest, TheFileLivesInTheUsersConfigurationFolder) {
     const auto file = folder.Write("settings.ini", "volume = 5\nvolume\n");
     const SettingsResult read = ReadSettingsFile(file, base);
     EXPECT_EQ(read.options.volume, 5);
-    EXPECT_EQ(read.warnings, (std::vector<std::string>{file.string() +
-                                                       ":2: expected 'name = value' (line "
-                                                       "ignored)"}));
+    EXPECT_EQ(read.warnings,
+              (std::vector<std::string>{file.string() + ":2: expected 'name = value' (line "
+                                                        "ignored)"}));
 }
 
 }  // namespace

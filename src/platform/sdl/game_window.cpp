@@ -30,9 +30,8 @@ WindowHandle MakeWindow(const WindowOptions& options) {
     SDL_SetWindowMinimumSize(window.get(), GameWindow::kMinimumWidth, GameWindow::kMinimumHeight);
     constexpr int kIconSize = 64;
     auto icon_pixels = DrawPlayerIcon(kIconSize);
-    if (SurfaceHandle icon(SDL_CreateRGBSurfaceWithFormatFrom(icon_pixels.data(), kIconSize,
-                                                              kIconSize, 32, kIconSize * 4,
-                                                              SDL_PIXELFORMAT_ARGB8888));
+    if (SurfaceHandle icon(SDL_CreateRGBSurfaceWithFormatFrom(
+            icon_pixels.data(), kIconSize, kIconSize, 32, kIconSize * 4, SDL_PIXELFORMAT_ARGB8888));
         icon) {
         SDL_SetWindowIcon(window.get(), icon.get());
     }
@@ -202,8 +201,8 @@ void GameWindow::Composite() {
     SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
     const CanvasLayout layout(kCanvasWidth, kCanvasHeight, width, height, scaling_);
     SDL_Texture* source = canvas_.get();
-    SDL_SetTextureScaleMode(canvas_.get(), layout.FilteredToDestination() ? SDL_ScaleModeLinear
-                                                                          : SDL_ScaleModeNearest);
+    SDL_SetTextureScaleMode(
+        canvas_.get(), layout.FilteredToDestination() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     if (layout.FilteredToDestination() && layout.Magnification() > 1) {
         // Sharp: whole pixels first, then only the last fraction of a pixel is filtered.
         if (SDL_Texture* magnified = MagnifiedCanvas(layout.Magnification())) {

@@ -82,9 +82,10 @@ std::vector<uint32_t> DrawPlayerIcon(int size) {
                     // The pointer: a dark outline around a white body.
                     if (InPointer(x, y)) {
                         c = Over(c, {1, 0.05, 0.05, 0.10}, 1);
-                        const bool body = InPointer(x + pointer_edge * 0.7, y + pointer_edge) &&
-                                          InPointer(x - pointer_edge * 0.7, y - pointer_edge * 0.4) &&
-                                          InPointer(x, y + pointer_edge);
+                        const bool body =
+                            InPointer(x + pointer_edge * 0.7, y + pointer_edge) &&
+                            InPointer(x - pointer_edge * 0.7, y - pointer_edge * 0.4) &&
+                            InPointer(x, y + pointer_edge);
                         if (body) {
                             c = {1, 0.97, 0.97, 0.95};
                         }
@@ -101,9 +102,8 @@ std::vector<uint32_t> DrawPlayerIcon(int size) {
             };
             const double alpha = a / n;
             const double inv = a > 0 ? 1 / a : 0;
-            pixels[static_cast<std::size_t>(py) * size + px] = byte(alpha) << 24 |
-                                                                 byte(r * inv) << 16 |
-                                                                 byte(g * inv) << 8 | byte(b * inv);
+            pixels[static_cast<std::size_t>(py) * size + px] =
+                byte(alpha) << 24 | byte(r * inv) << 16 | byte(g * inv) << 8 | byte(b * inv);
         }
     }
     return pixels;

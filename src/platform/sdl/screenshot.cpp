@@ -84,9 +84,9 @@ std::string ScreenshotFileName(std::string_view title, const std::tm& local_time
 
 void WritePng(const std::vector<uint32_t>& pixels, int width, int height,
               const std::filesystem::path& path) {
-    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(pixels.data()), width, height, 32, width * 4,
-        SDL_PIXELFORMAT_ARGB8888));
+    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels.data()),
+                                                             width, height, 32, width * 4,
+                                                             SDL_PIXELFORMAT_ARGB8888));
     if (!surface || IMG_SavePNG(surface.get(), path.c_str()) != 0) {
         throw std::runtime_error("cannot write the picture " + path.string() + ": " +
                                  SDL_GetError());

@@ -10,8 +10,9 @@ namespace morvane::sdl {
 SdlError::SdlError(const std::string& what) : std::runtime_error(what + ": " + SDL_GetError()) {}
 
 NoDisplayError::NoDisplayError()
-    : SdlError(Plain{}, "no display to open the game window on (DISPLAY and WAYLAND_DISPLAY "
-                        "are not set or do not answer); use --headless to play without one") {}
+    : SdlError(Plain{},
+               "no display to open the game window on (DISPLAY and WAYLAND_DISPLAY "
+               "are not set or do not answer); use --headless to play without one") {}
 
 bool IsInvisibleVideoDriver(const char* name) {
     const std::string driver = name != nullptr ? name : "";

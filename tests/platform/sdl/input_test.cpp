@@ -137,7 +137,8 @@ TEST_F(InputTest, ThePlayersOwnKeysActWithoutReachingTheGame) {
     setenv("XDG_PICTURES_DIR", pictures.Path().c_str(), 1);
     runtime_.window.SetGameTitle("Lighthouse Keeper");
 
-    for (const auto& [key, modifiers] : {std::pair{SDLK_RETURN, KMOD_LALT}, {SDLK_F11, KMOD_NONE}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair{SDLK_RETURN, KMOD_LALT}, {SDLK_F11, KMOD_NONE}}) {
         const bool before = runtime_.window.FullScreen();
         PushKey(key, modifiers);
         Deliver();

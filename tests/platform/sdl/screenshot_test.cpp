@@ -21,9 +21,10 @@ EnvironmentLookup World(std::map<std::string, std::string> variables) {
 
 TEST(ScreenshotTest, ThePicturesFolderComesFromTheEnvironmentTheDesktopOrHome) {
     testing::TempFolder config;
-    config.Write("user-dirs.dirs", "# written by xdg-user-dirs-update\n"
-                                   "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
-                                   "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    config.Write("user-dirs.dirs",
+                 "# written by xdg-user-dirs-update\n"
+                 "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+                 "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
     testing::TempFolder home_only;
     home_only.Write(".config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/\"\n");
     const std::string dirs = config.Path().string();
@@ -78,8 +79,8 @@ TEST(ScreenshotTest, SavedPicturesHoldTheCanvasAndNeverOverwriteOneAnother) {
     ASSERT_EQ(argb->h, 3);
     const auto* row = static_cast<const uint32_t*>(argb->pixels);
     EXPECT_EQ(row[0], 0xFF102030u);
-    EXPECT_EQ(static_cast<const uint32_t*>(
-                  static_cast<const void*>(static_cast<const uint8_t*>(argb->pixels) + argb->pitch))[1],
+    EXPECT_EQ(static_cast<const uint32_t*>(static_cast<const void*>(
+                  static_cast<const uint8_t*>(argb->pixels) + argb->pitch))[1],
               0xFFFF8000u);
 
     // A folder that cannot be made is reported with the path.
