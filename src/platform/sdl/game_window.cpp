@@ -12,15 +12,15 @@
 #include "platform/sdl/key_codes.h"
 #include "platform/sdl/player_icon.h"
 #include "platform/sdl/screenshot.h"
+#include "platform/sdl/window_manager.h"
 
 namespace morvane::sdl {
 namespace {
 
 WindowHandle MakeWindow(const WindowOptions& options) {
-    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (options.full_screen) {
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    }
+    // Full screen is switched on once the window exists, where it can be seen whether a window
+    // manager will do it.
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     WindowHandle window(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED,
                                          SDL_WINDOWPOS_CENTERED, std::max(options.width, 1),
                                          std::max(options.height, 1), flags));
@@ -117,6 +117,9 @@ GameWindow::GameWindow(const WindowOptions& options)
       scene_(renderer_.get(), font_),
       scaling_(options.scaling) {
     SetScaling(scaling_);
+    if (options.full_screen) {
+        SetFullScreen(true);
+    }
 }
 
 GameWindow::~GameWindow() = default;
@@ -448,13 +451,39 @@ std::string GameWindow::RendererName() const {
 }
 
 bool GameWindow::FullScreen() const {
-    return (SDL_GetWindowFlags(window_.get()) &
-            (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) != 0;
+    return covering_screen_ || (SDL_GetWindowFlags(window_.get()) &
+                                (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) != 0;
 }
 
 void GameWindow::SetFullScreen(bool on) {
-    SDL_SetWindowFullscreen(window_.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     must_show_ = true;
+    if (on == FullScreen()) {
+        return;
+    }
+    SDL_Window* window = window_.get();
+    if (!on && covering_screen_) {
+        covering_screen_ = false;
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowSize(window, windowed_.width, windowed_.height);
+        SDL_SetWindowPosition(window, windowed_.left, windowed_.top);
+        return;
+    }
+    if (!on || HasWindowManager(window)) {
+        SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        return;
+    }
+    // Nobody to ask: a window without a frame covering the whole screen it is on.
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) != 0) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    SDL_GetWindowPosition(window, &windowed_.left, &windowed_.top);
+    SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
+    covering_screen_ = true;
+    SDL_SetWindowBordered(window, SDL_FALSE);
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
 }
 
 void GameWindow::SetScaling(Scaling scaling) {

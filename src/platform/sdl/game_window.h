@@ -149,6 +149,10 @@ class GameWindow final : public InputSource {
     uint64_t drawn_revision_ = 0;
     bool must_draw_ = true;
     bool must_show_ = true;
+    // Full screen made by the player itself where no window manager does it, and where the
+    // window was before.
+    bool covering_screen_ = false;
+    Rect windowed_{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
     // The player's own keys never reach the game, neither going down nor coming up.
     SDL_Keycode swallow_key_up_ = SDLK_UNKNOWN;
     uint64_t canvas_draws_ = 0;

@@ -20,10 +20,17 @@ bool IsInvisibleVideoDriver(const char* name) {
 }
 
 SdlLibrary::SdlLibrary() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != 0;
+    };
+    // Without a display server to talk to, SDL would probe every driver it knows (and print
+    // what each one missed); a driver asked for by name (a console's kmsdrm) is still tried.
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER")) {
+        throw NoDisplayError();
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        const char* display = std::getenv("DISPLAY");
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        if ((display == nullptr || *display == 0) && (wayland == nullptr || *wayland == 0)) {
+        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
             throw NoDisplayError();
         }
         throw SdlError("Cannot start SDL video");
