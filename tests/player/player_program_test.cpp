@@ -89,14 +89,22 @@ TEST_F(PlayerProgramTest, WhatIsNotAGameFolderEndsTheRunWithStatusTwo) {
 
 TEST_F(PlayerProgramTest, TheSettingsFileIsReadAndItsBadLinesReported) {
     folder_.Write("config/morvane-player/settings.ini", "log = true\nvolume = 300\n");
-    const auto script = folder_.Write("walk.txt", "state\n");
-    const auto run = Run(Quoted(Game()) + " --headless --script " + Quoted(script));
+    // The demo game logs as soon as a new game loads its first scene.
+    const auto demo = folder_.Path() / "demo";
+    std::filesystem::copy(std::filesystem::path(MORVANE_BUILD_DIR) / "games" / "demo", demo,
+                          std::filesystem::copy_options::recursive);
+    const auto script =
+        folder_.Write("walk.txt", "wait 8000\nclick MainMenu.Buttn(2)\nwait 3000\n");
+    const auto run = Run(Quoted(demo) + " --headless --script " + Quoted(script));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "morvane-player: " + (config_ / "morvane-player" / "settings.ini").string() +
                            ":2: volume must be a whole number from 0 to 100, not '300' (line "
                            "ignored)\n");
-    // The file turned the log on; the command line is not asked to.
+    // The file turned the log on; the command line did not ask for it.
     EXPECT_NE(run.out.find("log: "), std::string::npos) << run.out;
+    const auto quiet = Run(Quoted(demo) + " --headless --script " + Quoted(script),
+                           "XDG_CONFIG_HOME=/nonexistent");
+    EXPECT_EQ(quiet.out.find("log: "), std::string::npos) << quiet.out;
 }
 
 TEST_F(PlayerProgramTest, NoDisplayWithoutHeadlessIsOneLineAndStatusTwo) {
