@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "debug/script.h"
-#include "flow/player.h"
 #include "platform/environment.h"
 #include "platform/sdl/sdl_library.h"
 #include "player/game_folder_check.h"
 #include "player/option_parser.h"
+#include "player/player.h"
 #include "player/settings_file.h"
 
 namespace {

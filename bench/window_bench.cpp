@@ -15,13 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "backend/sdl_backend.h"
 #include "demo_scene.h"
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
 #include "media/ffmpeg_test_movie.h"
 #include "platform/game_paths.h"
 #include "platform/sdl/memory_picture.h"
-#include "platform/sdl/windowed_desktop.h"
 #include "support/temp_folder.h"
 
 namespace morvane::bench {
@@ -39,7 +37,7 @@ double CpuSeconds() {
 }
 
 // Runs the player's main loop for `seconds` and returns the share of one core it used.
-double CpuShare(sdl::WindowedDesktop& runtime, double seconds) {
+double CpuShare(WindowRuntime& runtime, double seconds) {
     Timer end(runtime.loop);
     end.OnTimer = [&runtime] { runtime.loop.Quit(); };
     end.SetInterval(static_cast<int>(seconds * 1000));
@@ -51,7 +49,7 @@ double CpuShare(sdl::WindowedDesktop& runtime, double seconds) {
 }
 
 void MeasureCpu(int animated, double seconds) {
-    sdl::WindowedDesktop runtime;
+    WindowRuntime runtime;
     DemoScene scene(runtime.desktop, animated);
     scene.Show();
     runtime.window.Refresh();
@@ -70,7 +68,7 @@ void MeasureCpu(int animated, double seconds) {
 // A movie the size of the scene view, 15 frames a second with sound, played over the scene
 // again and again.
 void MeasureMovie(double seconds) {
-    sdl::WindowedDesktop runtime;
+    WindowRuntime runtime;
     DemoScene scene(runtime.desktop, 0);
     testing::TempFolder folder;
     testing::TestMovie movie_shape;
@@ -80,9 +78,8 @@ void MeasureMovie(double seconds) {
     movie_shape.frames_per_second = 15;
     testing::WriteTestMovie(folder.Path() / "movie.avi", movie_shape);
     const GamePaths paths(folder.Path());
-    ffmpeg::MovieAudio audio;
-    FfmpegMovieEngine engine(runtime.loop, paths, &audio);
-    runtime.desktop.SetMovieEngine(&engine);
+    const auto engine = runtime.backend->MakeMovieEngine(runtime.loop, paths);
+    runtime.desktop.SetMovieEngine(engine.get());
     MovieControl& movie = scene.main.MovieWindow;
     movie.SetFileName(paths.GameFolder() + "movie.avi");
     movie.SetVisible(true);
@@ -109,11 +106,11 @@ void MeasureMovie(double seconds) {
         "frames shown, %llu redraws, sound device %s)\n",
         movie_shape.width, movie_shape.height, movie_shape.frames_per_second, share * 100, seconds,
         frames, static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws),
-        audio.Available() ? "open" : "missing");
+        runtime.backend->MoviesHeard() ? "open" : "missing");
 }
 
 void MeasureLatency(int changes) {
-    sdl::WindowedDesktop runtime;
+    WindowRuntime runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
     scene.StartAll();
@@ -158,7 +155,7 @@ void MeasureLatency(int changes) {
 }
 
 void MeasureRedraw(int rounds) {
-    sdl::WindowedDesktop runtime;
+    WindowRuntime runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
     runtime.window.Refresh();
@@ -179,7 +176,7 @@ void MeasureRedraw(int rounds) {
 }
 
 void Demo(double seconds) {
-    sdl::WindowedDesktop runtime;
+    WindowRuntime runtime;
     DemoScene scene(runtime.desktop, 20);
     scene.Show();
     scene.StartAll();

@@ -6,7 +6,8 @@
 
 namespace morvane {
 
-PictureCache::PictureCache(std::size_t max_bytes) : max_bytes_(max_bytes) {}
+PictureCache::PictureCache(std::size_t max_bytes, const StillPictureDecoder* stills)
+    : max_bytes_(max_bytes), stills_(stills) {}
 
 PictureResult PictureCache::Get(const std::filesystem::path& path) {
     std::error_code error;
@@ -50,7 +51,7 @@ PictureResult PictureCache::Get(const std::filesystem::path& path) {
     }
 
     ++decodes_;
-    PictureResult result = LoadPicture(resolved);
+    PictureResult result = LoadPicture(resolved, stills_);
     if (result) {
         Insert(key, stamp, result.picture);
     }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "platform/picture_result.h"
+#include "platform/still_picture_decoder.h"
 
 namespace morvane {
 
@@ -22,7 +23,9 @@ class PictureCache {
   public:
     static constexpr std::size_t kDefaultMaxBytes = 96u * 1024 * 1024;
 
-    explicit PictureCache(std::size_t max_bytes = kDefaultMaxBytes);
+    // `stills` decodes the formats other than GIF; without one only GIFs are read.
+    explicit PictureCache(std::size_t max_bytes = kDefaultMaxBytes,
+                          const StillPictureDecoder* stills = nullptr);
 
     PictureResult Get(const std::filesystem::path& path);
 
@@ -53,6 +56,7 @@ class PictureCache {
     void Evict();
 
     std::size_t max_bytes_;
+    const StillPictureDecoder* stills_;
     std::size_t bytes_ = 0;
     int decodes_ = 0;
     std::list<Entry> recent_;  // most recently used first

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "platform/picture_loader.h"
+#include "platform/picture_format.h"
 
 namespace morvane {
 

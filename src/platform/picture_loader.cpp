@@ -1,12 +1,8 @@
 #include "platform/picture_loader.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <algorithm>
-#include <cstring>
 #include <fstream>
-#include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/gif_decoder.h"
@@ -26,62 +22,35 @@ bool StartsWith(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> p
     return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
 }
 
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
-
 PictureResult Invalid(const std::string& why, const std::string& source_name) {
     return PictureResult::Failure(ErrorNumber::kInvalidPictureFormat,
                                   why + (source_name.empty() ? "" : ": " + source_name));
 }
 
-using SdlLoader = SDL_Surface* (*)(SDL_RWops*);
-
-Surface DecodeWithSdl(std::span<const uint8_t> bytes, SdlLoader loader) {
-    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
-        return nullptr;
+PictureResult StillFromPixels(StillPixels still, const std::string& source_name,
+                              std::optional<HotSpot> hot_spot) {
+    if (!still.error.empty()) {
+        return Invalid(still.error, source_name);
     }
-    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    if (source == nullptr) {
-        return nullptr;
-    }
-    Surface surface(loader(source));
-    SDL_RWclose(source);
-    return surface;
-}
-
-PictureResult StillFromSurface(Surface surface, const std::string& source_name,
-                               std::optional<HotSpot> hot_spot) {
-    if (!surface || surface->w <= 0 || surface->h <= 0) {
-        return Invalid(std::string("cannot decode picture (") + SDL_GetError() + ")", source_name);
-    }
-    if (static_cast<long long>(surface->w) * surface->h > kMaxStillPixels) {
+    if (static_cast<long long>(still.width) * still.height > kMaxStillPixels) {
         return Invalid("picture too large", source_name);
     }
-    Surface argb(SDL_ConvertSurfaceFormat(surface.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!argb) {
-        return Invalid(std::string("cannot convert picture (") + SDL_GetError() + ")", source_name);
-    }
-    const int width = argb->w;
-    const int height = argb->h;
-    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    if (SDL_LockSurface(argb.get()) != 0) {
-        return Invalid("cannot read picture pixels", source_name);
-    }
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(
-            pixels.data() + static_cast<std::size_t>(y) * width,
-            static_cast<const uint8_t*>(argb->pixels) + static_cast<std::size_t>(y) * argb->pitch,
-            sizeof(uint32_t) * width);
-    }
-    SDL_UnlockSurface(argb.get());
     if (hot_spot) {
         // A hot spot outside the picture could not be pointed with; keep it on the picture.
-        hot_spot->x = std::clamp(hot_spot->x, 0, width - 1);
-        hot_spot->y = std::clamp(hot_spot->y, 0, height - 1);
+        hot_spot->x = std::clamp(hot_spot->x, 0, still.width - 1);
+        hot_spot->y = std::clamp(hot_spot->y, 0, still.height - 1);
     }
-    return PictureResult::Success(MakeStillPicture(width, height, pixels, source_name, hot_spot));
+    return PictureResult::Success(
+        MakeStillPicture(still.width, still.height, still.pixels, source_name, hot_spot));
+}
+
+PictureResult DecodeWith(const StillPictureDecoder* stills, std::span<const uint8_t> bytes,
+                         PictureFormat format, const std::string& source_name,
+                         std::optional<HotSpot> hot_spot) {
+    if (stills == nullptr) {
+        return Invalid("no decoder for still pictures", source_name);
+    }
+    return StillFromPixels(stills->Decode(bytes, format), source_name, hot_spot);
 }
 
 // Refuses a picture whose header is unreadable or claims a size no game picture has, before a
@@ -98,15 +67,17 @@ std::optional<PictureResult> RefuseBadSize(std::span<const uint8_t> bytes, Pictu
     return std::nullopt;
 }
 
-PictureResult DecodeStill(std::span<const uint8_t> bytes, PictureFormat format, SdlLoader loader,
-                          const std::string& source_name, std::optional<HotSpot> hot_spot) {
+PictureResult DecodeStill(std::span<const uint8_t> bytes, PictureFormat format,
+                          const std::string& source_name, std::optional<HotSpot> hot_spot,
+                          const StillPictureDecoder* stills) {
     if (auto refused = RefuseBadSize(bytes, format, source_name)) {
         return *refused;
     }
-    return StillFromSurface(DecodeWithSdl(bytes, loader), source_name, hot_spot);
+    return DecodeWith(stills, bytes, format, source_name, hot_spot);
 }
 
-PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& source_name) {
+PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& source_name,
+                         const StillPictureDecoder* stills) {
     const std::optional<IconImage> chosen = ChooseIconImage(bytes);
     if (!chosen) {
         return Invalid("damaged icon or cursor directory", source_name);
@@ -114,16 +85,16 @@ PictureResult DecodeIcon(std::span<const uint8_t> bytes, const std::string& sour
     const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(chosen->data.data()),
                                         chosen->data.size());
     if (chosen->is_png) {
-        return DecodeStill(data, PictureFormat::kPng, IMG_LoadPNG_RW, source_name,
-                           chosen->hot_spot);
+        return DecodeStill(data, PictureFormat::kPng, source_name, chosen->hot_spot, stills);
     }
     // The single-image file's bitmap follows its directory and one entry.
     if (auto refused = RefuseBadSize(data.subspan(std::min<std::size_t>(22, data.size())),
                                      PictureFormat::kIcon, source_name)) {
         return *refused;
     }
-    SdlLoader loader = chosen->is_cursor ? IMG_LoadCUR_RW : IMG_LoadICO_RW;
-    return StillFromSurface(DecodeWithSdl(data, loader), source_name, chosen->hot_spot);
+    return DecodeWith(stills, data,
+                      chosen->is_cursor ? PictureFormat::kCursor : PictureFormat::kIcon,
+                      source_name, chosen->hot_spot);
 }
 
 }  // namespace
@@ -150,26 +121,27 @@ PictureFormat DetectPictureFormat(std::span<const uint8_t> bytes) {
     return PictureFormat::kUnknown;
 }
 
-PictureResult DecodePicture(std::span<const uint8_t> bytes, std::string source_name) {
+PictureResult DecodePicture(std::span<const uint8_t> bytes, std::string source_name,
+                            const StillPictureDecoder* stills) {
     switch (DetectPictureFormat(bytes)) {
         case PictureFormat::kGif:
             return DecodeGif(bytes, std::move(source_name));
         case PictureFormat::kBmp:
-            return DecodeStill(bytes, PictureFormat::kBmp, IMG_LoadBMP_RW, source_name, {});
+            return DecodeStill(bytes, PictureFormat::kBmp, source_name, {}, stills);
         case PictureFormat::kJpeg:
-            return DecodeStill(bytes, PictureFormat::kJpeg, IMG_LoadJPG_RW, source_name, {});
+            return DecodeStill(bytes, PictureFormat::kJpeg, source_name, {}, stills);
         case PictureFormat::kPng:
-            return DecodeStill(bytes, PictureFormat::kPng, IMG_LoadPNG_RW, source_name, {});
+            return DecodeStill(bytes, PictureFormat::kPng, source_name, {}, stills);
         case PictureFormat::kIcon:
         case PictureFormat::kCursor:
-            return DecodeIcon(bytes, source_name);
+            return DecodeIcon(bytes, source_name, stills);
         case PictureFormat::kUnknown:
             break;
     }
     return Invalid("not a picture format the player reads", source_name);
 }
 
-PictureResult LoadPicture(const std::filesystem::path& path) {
+PictureResult LoadPicture(const std::filesystem::path& path, const StillPictureDecoder* stills) {
     const std::string name = path.string();
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -187,7 +159,7 @@ PictureResult LoadPicture(const std::filesystem::path& path) {
     if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
         return PictureResult::Failure(ErrorNumber::kFileNotFound, "cannot read " + name);
     }
-    return DecodePicture(bytes, name);
+    return DecodePicture(bytes, name, stills);
 }
 
 }  // namespace morvane

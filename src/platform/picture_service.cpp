@@ -6,8 +6,9 @@
 
 namespace morvane {
 
-PictureService::PictureService(const GamePaths& paths, std::size_t cache_bytes)
-    : paths_(paths), cache_(cache_bytes) {}
+PictureService::PictureService(const GamePaths& paths, const StillPictureDecoder* stills,
+                               std::size_t cache_bytes)
+    : paths_(paths), cache_(cache_bytes, stills) {}
 
 const BuiltInPictures& PictureService::BuiltIns() const {
     if (!built_ins_) {

@@ -17,7 +17,9 @@ class GamePaths;
 // the player's context and reached from any control through its window's desktop.
 class PictureService {
   public:
-    explicit PictureService(const GamePaths& paths,
+    // `stills` decodes the formats other than GIF (the backend's decoder); without one only
+    // GIFs are read.
+    explicit PictureService(const GamePaths& paths, const StillPictureDecoder* stills = nullptr,
                             std::size_t cache_bytes = PictureCache::kDefaultMaxBytes);
     PictureService(const PictureService&) = delete;
     PictureService& operator=(const PictureService&) = delete;

@@ -25,7 +25,7 @@ std::optional<std::string> SetPath(std::optional<std::filesystem::path>& target,
 }
 
 std::optional<std::string> SetScale(PlayerOptions& options, std::string_view value) {
-    const auto scaling = sdl::ScalingFromName(value);
+    const auto scaling = ScalingFromName(value);
     if (!scaling) {
         return "scale must be fit, integer or smooth, not '" + std::string(value) + "'";
     }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sdl/canvas_layout.h"
+#include "platform/canvas_scaling.h"
 
 namespace morvane {
 
@@ -23,7 +23,7 @@ struct PlayerOptions {
 
     // The window fills the screen from the start.
     bool full_screen = false;
-    sdl::Scaling scaling = sdl::Scaling::kFit;
+    Scaling scaling = Scaling::kFit;
     // The master volume in percent, over the game's own volumes; mute silences everything.
     int volume = 100;
     bool mute = false;

@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/runtime_errors.h"
+
 namespace morvane {
 namespace {
 
-int ErrorOf(auto&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using testing::ErrorNumberOf;
 
 TEST(IntegerArithmetic, StaysInsideSixteenBitsOrRaisesOverflow) {
     EXPECT_EQ(AddInteger(32766, 1), 32767);
     EXPECT_EQ(SubInteger(-32767, 1), -32768);
-    EXPECT_EQ(ErrorOf([] { AddInteger(32767, 1); }), 6);
-    EXPECT_EQ(ErrorOf([] { SubInteger(-32768, 1); }), 6);
-    EXPECT_EQ(ErrorOf([] { MulInteger(200, 200); }), 6);
-    EXPECT_EQ(ErrorOf([] { ToLong(1LL << 40); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { AddInteger(32767, 1); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { SubInteger(-32768, 1); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { MulInteger(200, 200); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { ToLong(1LL << 40); }), 6);
 }
 
 TEST(IntegerArithmetic, RoundsHalfToEven) {
@@ -29,8 +24,8 @@ TEST(IntegerArithmetic, RoundsHalfToEven) {
     EXPECT_EQ(RoundToInteger(-2.5), -2);
     EXPECT_EQ(RoundToInteger(2.51), 3);
     EXPECT_EQ(RoundToInteger(32767.4), 32767);
-    EXPECT_EQ(ErrorOf([] { RoundToInteger(32767.5); }), 6);
-    EXPECT_EQ(ErrorOf([] { RoundToInteger(-32768.6); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { RoundToInteger(32767.5); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { RoundToInteger(-32768.6); }), 6);
 }
 
 TEST(RuntimeErrors, CarryTheClassicNumbersAndTrapText) {

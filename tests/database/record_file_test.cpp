@@ -8,6 +8,7 @@
 #include "base/runtime_error.h"
 #include "database/location_record.h"
 #include "support/game_builder.h"
+#include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -89,12 +90,7 @@ TEST_F(RecordFileTest, RecordBeyondTheEndReadsBlank) {
 TEST_F(RecordFileTest, RecordNumbersStartAtOne) {
     builder_.WriteRaw("Morvane2.dat", Locations(2));
     RecordFile file = OpenLocations();
-    try {
-        file.Read<LocationRecord>(0);
-        FAIL() << "record 0 was read";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 63);
-    }
+    EXPECT_EQ(testing::ErrorNumberOf([&] { file.Read<LocationRecord>(0); }), 63);
 }
 
 TEST_F(RecordFileTest, FileNamesMatchInAnyCase) {
@@ -107,12 +103,7 @@ TEST_F(RecordFileTest, FileNamesMatchInAnyCase) {
 
 TEST_F(RecordFileTest, AFolderInPlaceOfTheFileIsAnAccessError) {
     std::filesystem::create_directories(folder_.Path() / "resource" / "Morvane2.dat");
-    try {
-        OpenLocations();
-        FAIL() << "a folder was opened as a record file";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 75);
-    }
+    EXPECT_EQ(testing::ErrorNumberOf([&] { OpenLocations(); }), 75);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "flow/player.h"
+#include "player/player.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "platform/control_display.h"
 #include "platform/control_list_box.h"
 #include "support/game_builder.h"
+#include "support/media_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -20,15 +21,7 @@ namespace {
 class PlayerTest : public ::testing::Test {
   protected:
     PlayerTest() {
-        GameData game;
-        game.General = GeneralRecord{};
-        // A location needs a picture to be on the map at all.
-        LocationRecord hidden;
-        hidden.Picture = FixedText<15>("(None)");
-        LocationRecord shown = hidden;
-        shown.Available = 1;
-        game.Locations = {hidden, shown};
-        testing::GameBuilder(folder_.Path()).Write(game);
+        testing::GameBuilder(folder_.Path()).Write(testing::MapGame({false, true}));
         options_.game_folder = folder_.Path();
         options_.headless = true;
     }
@@ -137,23 +130,8 @@ TEST_F(PlayerTest, MediaTraceOnlyWhenAsked) {
     EXPECT_EQ(out_.str(), "media: midi theme.mid vol=0\n");
 }
 
-// A PCM WAV of one second of silence: 8000 mono 8-bit samples.
-std::string SilentWav() {
-    const auto le32 = [](uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    const auto le16 = [](uint16_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-    };
-    const uint32_t samples = 8000;
-    return "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
-           le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples) +
-           std::string(samples, '\x80');
-}
-
 TEST_F(PlayerTest, ScriptsSeeWhatTheSoundChannelsPlay) {
-    const auto wav = folder_.Write("resource/mmedia/door.wav", SilentWav());
+    const auto wav = folder_.Write("resource/mmedia/door.wav", testing::SilentWav());
     Player player(options_, out_);
     player.Sound().Play(3, "door.wav", wav, false);
     EXPECT_EQ(Play(player,

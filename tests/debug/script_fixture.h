@@ -11,8 +11,6 @@
 #include "debug/script.h"
 #include "debug/script_driver.h"
 #include "debug/script_output.h"
-#include "platform/clipboard.h"
-#include "platform/clock.h"
 #include "platform/control_array.h"
 #include "platform/control_button.h"
 #include "platform/control_display.h"
@@ -20,8 +18,7 @@
 #include "platform/control_text_box.h"
 #include "platform/control_timer.h"
 #include "platform/desktop.h"
-#include "platform/event_loop.h"
-#include "platform/message_box_headless.h"
+#include "platform/runtime_fixture.h"
 #include "platform/window.h"
 
 namespace morvane::testing {
@@ -103,13 +100,7 @@ class TestQuery : public Window {
 };
 
 // A headless player without a game: the runtime, the windows above and a fake game.
-struct ScriptRun {
-    VirtualClock clock;
-    EventLoop loop{clock};
-    std::ostringstream out;
-    HeadlessMessageBox message_box{out};
-    MemoryClipboard clipboard;
-    Desktop desktop{loop, message_box, clipboard};
+struct ScriptRun : Runtime {
     ScriptOutput output{out, true};
     TestMain main{desktop};
     TestQuery query{desktop};

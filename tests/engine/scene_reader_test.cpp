@@ -3,22 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/database_open.h"
+#include "engine_fixture.h"
 #include "support/game_builder.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
-
-class NoUi : public DatabaseUi {
-  public:
-    void ShowCriticalMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    void ApplyGeneralSettings(int) override {}
-    void UseBuiltInPointersWhereMissing() override {}
-    void SetMousePointer(int) override {}
-    void SetMapPicture(const std::string&) override {}
-    void SetUpMapLocation(int, const std::optional<std::string>&, Integer, Integer, bool) override {
-    }
-};
 
 class SceneReaderTest : public ::testing::Test {
   protected:
@@ -31,7 +21,7 @@ class SceneReaderTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     GameState state_;
-    NoUi ui_;
+    testing::SilentUi ui_;
 };
 
 TEST_F(SceneReaderTest, CopiesEveryFieldOfTheRecordTextsTrimmed) {

@@ -18,6 +18,7 @@
 #include "platform/picture_service.h"
 #include "platform/runtime_fixture.h"
 #include "support/game_builder.h"
+#include "support/gif_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane::testing {
@@ -181,23 +182,11 @@ class FlowTest : public ::testing::Test {
         };
     }
 
-    // A small two-colour GIF of `frames` frames in resource/gfx.
+    // A small GIF of `frames` frames in resource/gfx.
     void WriteGif(const std::string& name, int width, int height, int frames = 1) {
-        GifImage image;
-        image.width = width;
-        image.height = height;
-        image.global_palette = {{0, 0, 0}, {200, 120, 40}};
-        for (int frame = 0; frame < frames; ++frame) {
-            GifFrame f;
-            f.width = width;
-            f.height = height;
-            f.indices.assign(static_cast<std::size_t>(width) * height,
-                             static_cast<uint8_t>(frame % 2));
-            f.delay_cs = 10;
-            image.frames.push_back(f);
-        }
         std::filesystem::create_directories(folder_.Path() / "resource" / "gfx");
-        ASSERT_TRUE(morvane::WriteGif(folder_.Path() / "resource" / "gfx" / name, image));
+        ASSERT_TRUE(morvane::WriteGif(folder_.Path() / "resource" / "gfx" / name,
+                                      BlinkingGif(width, height, frames)));
     }
 
     // Starts the player and runs it until the main menu is up.

@@ -8,6 +8,7 @@
 
 #include "base/runtime_error.h"
 #include "forms_fixture.h"
+#include "support/runtime_errors.h"
 
 namespace morvane {
 namespace {
@@ -15,14 +16,7 @@ namespace {
 using testing::ForEachControl;
 using testing::FormsTest;
 
-int ErrorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing::ErrorNumberOf;
 
 // Every qualified name of every control of every window, with how often it occurs.
 std::map<std::string, int> AllQualifiedNames(Forms& forms) {

@@ -32,7 +32,7 @@ TEST_F(DemoGameTest, EveryPictureDecodes) {
     for (const std::string& name : refs.Pictures) {
         const auto file = Paths().Resolve("resource\\gfx\\" + name);
         ASSERT_TRUE(file.has_value()) << name << " is missing";
-        const PictureResult picture = LoadPicture(*file);
+        const PictureResult picture = LoadPicture(*file, nullptr);
         ASSERT_TRUE(picture) << name << ": " << picture.detail;
         EXPECT_GT(picture.picture->FrameCount(), 0) << name;
     }
@@ -44,7 +44,7 @@ TEST_F(DemoGameTest, ButtonPicturesHaveTheirTwoLooks) {
     for (const std::string& name : refs.Buttons) {
         const auto file = Paths().Resolve("resource\\gfx\\" + name);
         ASSERT_TRUE(file.has_value()) << name;
-        const PictureResult picture = LoadPicture(*file);
+        const PictureResult picture = LoadPicture(*file, nullptr);
         ASSERT_TRUE(picture) << name;
         EXPECT_EQ(picture.picture->FrameCount(), 2) << name;
     }

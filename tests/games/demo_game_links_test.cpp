@@ -150,7 +150,7 @@ TEST_F(DemoGameLinksTest, ObjectPicturesLieInsideTheSceneView) {
         }
         const auto file = Paths().Resolve("resource\\gfx\\" + name);
         ASSERT_TRUE(file.has_value()) << Where(scene, slot) << ": " << name;
-        const PictureResult picture = LoadPicture(*file);
+        const PictureResult picture = LoadPicture(*file, nullptr);
         ASSERT_TRUE(picture) << name;
         EXPECT_GE(o.Pos1, 0) << Where(scene, slot);
         EXPECT_GE(o.Pos2, 0) << Where(scene, slot);
@@ -163,7 +163,7 @@ TEST_F(DemoGameLinksTest, InventoryIconsFitTheirSlot) {
     for (const InventoryRecord& record : Game().Items) {
         const auto file = Paths().Resolve("resource\\gfx\\" + record.Icon.Trimmed());
         ASSERT_TRUE(file.has_value()) << record.Spare1.Trimmed();
-        const PictureResult picture = LoadPicture(*file);
+        const PictureResult picture = LoadPicture(*file, nullptr);
         ASSERT_TRUE(picture);
         EXPECT_LE(picture.picture->Width(), 40) << record.Spare1.Trimmed();
         EXPECT_LE(picture.picture->Height(), 40) << record.Spare1.Trimmed();

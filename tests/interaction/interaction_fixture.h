@@ -11,44 +11,14 @@
 #include "../platform/fake_picture.h"
 #include "database/game_data.h"
 #include "engine/scene_loader.h"
-#include "flow/player.h"
 #include "platform/gif_writer.h"
+#include "player/player.h"
 #include "support/game_builder.h"
+#include "support/gif_files.h"
+#include "support/media_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane::testing {
-
-// A PCM WAV of one second of silence.
-inline std::string SilentWav() {
-    const auto le32 = [](uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    const auto le16 = [](uint16_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-    };
-    const uint32_t samples = 8000;
-    return "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
-           le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples) +
-           std::string(samples, '\x80');
-}
-
-// A small GIF of `frames` frames, 100 ms each.
-inline std::string AnimatedGif(int frames) {
-    GifImage image;
-    image.width = 4;
-    image.height = 4;
-    image.global_palette = {{0, 0, 0}, {255, 255, 255}};
-    for (int f = 0; f < frames; ++f) {
-        GifFrame frame;
-        frame.width = 4;
-        frame.height = 4;
-        frame.indices.assign(16, static_cast<uint8_t>(f % 2));
-        frame.delay_cs = 10;
-        image.frames.push_back(frame);
-    }
-    return EncodeGif(image);
-}
 
 inline FixedText<15> Name(const std::string& text) {
     return FixedText<15>(text);
@@ -86,8 +56,8 @@ class InteractionTest : public ::testing::Test {
                                   "on.wav", "off.wav", "bell.wav", "look.wav", "join.wav"}) {
             folder_.Write(std::string("resource/mmedia/") + sound, SilentWav());
         }
-        folder_.Write("resource/gfx/lever.gif", AnimatedGif(3));
-        folder_.Write("resource/gfx/close.gif", AnimatedGif(2));
+        folder_.Write("resource/gfx/lever.gif", EncodeGif(BlinkingGif(4, 4, 3)));
+        folder_.Write("resource/gfx/close.gif", EncodeGif(BlinkingGif(4, 4, 2)));
     }
 
     // Writes the game, starts the player and plays scene `scene` when it is not 0.

@@ -6,7 +6,8 @@
 #include "base/runtime_error.h"
 #include "media/avi_info.h"
 #include "media/wav_length.h"
-#include "media_test_files.h"
+#include "support/media_files.h"
+#include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -20,14 +21,7 @@ using testing::Riff;
 using testing::Wav;
 using testing::WavFormat;
 
-int ErrorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing::ErrorNumberOf;
 
 class MediaFilesTest : public ::testing::Test {
   protected:

@@ -13,19 +13,13 @@
 #include "platform/control_text_box.h"
 #include "platform/control_timer.h"
 #include "runtime_fixture.h"
+#include "support/runtime_errors.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing::ErrorNumberOf;
 
 class ControlsTest : public ::testing::Test {
   protected:

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/timer.h"
 #include "runtime_fixture.h"
+#include "support/runtime_errors.h"
 
 namespace morvane {
 namespace {
@@ -136,12 +137,7 @@ TEST_F(EventLoopTest, IntervalZeroNeverTicks) {
 
 TEST_F(EventLoopTest, NegativeIntervalIsAnInvalidPropertyValue) {
     Timer timer(loop_);
-    try {
-        timer.SetInterval(-1);
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 380);
-    }
+    EXPECT_EQ(testing::ErrorNumberOf([&] { timer.SetInterval(-1); }), 380);
 }
 
 TEST_F(EventLoopTest, DisablingInTheHandlerMakesAOneShotAndEnablingRestartsTheInterval) {

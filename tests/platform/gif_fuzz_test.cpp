@@ -39,7 +39,7 @@ std::string FeatureRichGif() {
 
 // Decodes damaged bytes; a result must either fail cleanly or be a whole, readable picture.
 void ExpectDecodesSafely(const std::string& bytes) {
-    const PictureResult result = DecodePicture(Bytes(bytes), "damaged.gif");
+    const PictureResult result = DecodePicture(Bytes(bytes), "damaged.gif", nullptr);
     if (!result) {
         EXPECT_EQ(result.error, ErrorNumber::kInvalidPictureFormat);
         return;

@@ -6,6 +6,7 @@
 #include "base/runtime_error.h"
 #include "picture_test_support.h"
 #include "platform/builtin_pictures.h"
+#include "support/runtime_errors.h"
 
 namespace morvane {
 namespace {
@@ -95,12 +96,7 @@ TEST(BuiltInPictures, EachPictureIsMadeOnceAndDrawnTheSameEveryTime) {
 TEST(BuiltInPictures, PointerNumbersOutsideOneToFifteenAreSubscriptErrors) {
     BuiltInPictures builtins;
     for (int n : {0, 16, -1}) {
-        try {
-            builtins.Defaults(n);
-            ADD_FAILURE() << n;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 9);
-        }
+        EXPECT_EQ(testing::ErrorNumberOf([&] { builtins.Defaults(n); }), 9) << n;
         EXPECT_THROW(BuiltInPictures::PointerCaption(n), RuntimeError);
     }
     EXPECT_EQ(BuiltInPictures::PointerCaption(1), "UP");

@@ -23,12 +23,12 @@ TEST(OptionParserTest, EveryOptionInBothForms) {
         {{"--fullscreen", "--windowed"}, [](auto& o) { return !o.full_screen; }, "last wins"},
         {{"-f", "-w"}, [](auto& o) { return !o.full_screen; }, "windowed, short"},
         {{"--scale", "integer"},
-         [](auto& o) { return o.scaling == sdl::Scaling::kInteger; },
+         [](auto& o) { return o.scaling == Scaling::kInteger; },
          "scale VALUE"},
         {{"--scale=smooth"},
-         [](auto& o) { return o.scaling == sdl::Scaling::kSmooth; },
+         [](auto& o) { return o.scaling == Scaling::kSmooth; },
          "scale=VALUE"},
-        {{"--scale=fit"}, [](auto& o) { return o.scaling == sdl::Scaling::kFit; }, "fit"},
+        {{"--scale=fit"}, [](auto& o) { return o.scaling == Scaling::kFit; }, "fit"},
         {{"--volume", "0"}, [](auto& o) { return o.volume == 0; }, "volume VALUE"},
         {{"--volume=100"}, [](auto& o) { return o.volume == 100; }, "volume=VALUE"},
         {{"--volume=35"}, [](auto& o) { return o.volume == 35; }, "volume between"},
@@ -75,7 +75,7 @@ TEST(OptionParserTest, DefaultsAreAWindowAtFullVolume) {
     const CommandLine line = ParseCommandLine({});
     EXPECT_EQ(line.action, Action::kRun);
     EXPECT_FALSE(line.options.full_screen);
-    EXPECT_EQ(line.options.scaling, sdl::Scaling::kFit);
+    EXPECT_EQ(line.options.scaling, Scaling::kFit);
     EXPECT_EQ(line.options.volume, 100);
     EXPECT_FALSE(line.options.mute);
     EXPECT_FALSE(line.options.soundfont);

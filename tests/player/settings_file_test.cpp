@@ -33,7 +33,7 @@ TEST(SettingsFileTest, NamesAreTheLongOptions) {
     EXPECT_TRUE(result.warnings.empty());
     const PlayerOptions& o = result.options;
     EXPECT_TRUE(o.full_screen);
-    EXPECT_EQ(o.scaling, sdl::Scaling::kInteger);
+    EXPECT_EQ(o.scaling, Scaling::kInteger);
     EXPECT_EQ(o.volume, 60);
     EXPECT_FALSE(o.mute);
     EXPECT_EQ(o.soundfont, "/opt/sf2/Big GM.sf2");
@@ -54,7 +54,7 @@ TEST(SettingsFileTest, MalformedLinesAreReportedWithTheirNumberAndIgnored) {
         "script = walk.txt\n"
         "fullscreen = true\n");
     EXPECT_EQ(result.options.volume, 30);
-    EXPECT_EQ(result.options.scaling, sdl::Scaling::kFit);
+    EXPECT_EQ(result.options.scaling, Scaling::kFit);
     EXPECT_FALSE(result.options.mute);
     EXPECT_FALSE(result.options.headless);
     EXPECT_FALSE(result.options.script);
@@ -79,7 +79,7 @@ TEST(SettingsFileTest, TheCommandLineWinsOverTheFile) {
     EXPECT_FALSE(line.options.full_screen);
     // What the command line leaves alone keeps the file's value.
     EXPECT_TRUE(line.options.mute);
-    EXPECT_EQ(line.options.scaling, sdl::Scaling::kSmooth);
+    EXPECT_EQ(line.options.scaling, Scaling::kSmooth);
 }
 
 TEST(SettingsFileTest, TheFileLivesInTheUsersConfigurationFolder) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/integer.h"
 #include "database/game_data.h"
@@ -90,6 +91,20 @@ inline GameData DistinctGame() {
         game.Conversations.push_back(values.Fill(ConversationRecord{}));
     }
     game.General = values.Fill(GeneralRecord{});
+    return game;
+}
+
+// The smallest game the player starts: default settings and map locations, each shown or
+// hidden. A location needs a picture to be on the map at all.
+inline GameData MapGame(const std::vector<bool>& shown) {
+    GameData game;
+    game.General = GeneralRecord{};
+    for (const bool available : shown) {
+        LocationRecord location;
+        location.Picture = FixedText<15>("(None)");
+        location.Available = available ? 1 : 0;
+        game.Locations.push_back(location);
+    }
     return game;
 }
 

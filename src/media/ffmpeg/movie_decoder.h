@@ -59,7 +59,6 @@ class MovieDecoder {
     void ReceiveSound();
     TimeMs FrameTime(const AVFrame& frame);
     PicturePtr Convert(const AVFrame& frame);
-    void OpenSound(const std::string& file_name);
 
     std::string name_;
     FormatHandle format_;

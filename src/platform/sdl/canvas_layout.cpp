@@ -16,27 +16,6 @@ int FloorDiv(long long a, long long b) {
 
 }  // namespace
 
-std::string_view ScalingName(Scaling scaling) {
-    switch (scaling) {
-        case Scaling::kInteger:
-            return "integer";
-        case Scaling::kSmooth:
-            return "smooth";
-        case Scaling::kFit:
-            break;
-    }
-    return "fit";
-}
-
-std::optional<Scaling> ScalingFromName(std::string_view name) {
-    for (const Scaling scaling : {Scaling::kFit, Scaling::kInteger, Scaling::kSmooth}) {
-        if (name == ScalingName(scaling)) {
-            return scaling;
-        }
-    }
-    return std::nullopt;
-}
-
 CanvasLayout::CanvasLayout(int canvas_width, int canvas_height, int window_width, int window_height,
                            Scaling scaling)
     : canvas_width_(std::max(canvas_width, 1)), canvas_height_(std::max(canvas_height, 1)) {

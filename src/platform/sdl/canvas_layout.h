@@ -1,24 +1,14 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
+#include "platform/canvas_scaling.h"
 #include "platform/control_geometry.h"
 
 namespace morvane::sdl {
 
-// How the canvas is scaled into the window.
-//   kFit:     the largest size the window allows, drawn sharp: the canvas is first magnified by
-//             whole pixels (nearest neighbour) to the next whole multiple at or above that size,
-//             then filtered down to it, so pixels stay crisp and no column is wider than another.
-//   kInteger: whole multiples only (the letterbox grows instead); crisp, never filtered.
-//   kSmooth:  the largest size the window allows, filtered straight from the canvas.
-// Every mode keeps the canvas's shape and shrinks it (filtered) in a window smaller than it.
-enum class Scaling { kFit, kInteger, kSmooth };
-
-// The names the command line and the settings file use: "fit", "integer", "smooth".
-std::string_view ScalingName(Scaling scaling);
-std::optional<Scaling> ScalingFromName(std::string_view name);
+// The modes live with the platform, where the options name them.
+using morvane::Scaling;
+using morvane::ScalingFromName;
+using morvane::ScalingName;
 
 // Where the game canvas lies in a window of a given size, and how it gets there. The canvas
 // keeps its aspect ratio and is centred; the rest of the window is the letterbox.

@@ -13,6 +13,9 @@
 namespace morvane {
 namespace {
 
+using testing::PushClick;
+using testing::PushKey;
+using testing::PushText;
 using testing::SceneWindow;
 
 class InputTest : public testing::SdlTest {
@@ -24,37 +27,6 @@ class InputTest : public testing::SdlTest {
         main_.Animation.OnMouseMove = [this](const MouseArgs& args) {
             moves_.push_back({args.x, args.y});
         };
-    }
-
-    // Synthesizes what SDL delivers for a click at a point of the system window.
-    static void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT) {
-        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = button;
-            event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-            event.button.clicks = 1;
-            event.button.x = window_point.x;
-            event.button.y = window_point.y;
-            SDL_PushEvent(&event);
-        }
-    }
-
-    static void PushKey(SDL_Keycode key, Uint16 modifiers = 0) {
-        for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.key.keysym.sym = key;
-            event.key.keysym.mod = modifiers;
-            SDL_PushEvent(&event);
-        }
-    }
-
-    static void PushText(const char* utf8) {
-        SDL_Event event{};
-        event.type = SDL_TEXTINPUT;
-        SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
-        SDL_PushEvent(&event);
     }
 
     // Takes what SDL has queued and runs it, as the waiting loop does.

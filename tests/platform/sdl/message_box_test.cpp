@@ -49,24 +49,7 @@ class MessageBoxTest : public testing::SdlTest {
     }
 
     void ClickOn(const Control& control) {
-        const Point at = runtime_.window.Layout().CanvasToWindow(CentreOf(control));
-        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = SDL_BUTTON_LEFT;
-            event.button.x = at.x;
-            event.button.y = at.y;
-            SDL_PushEvent(&event);
-        }
-    }
-
-    void PressKey(SDL_Keycode key) {
-        for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.key.keysym.sym = key;
-            SDL_PushEvent(&event);
-        }
+        testing::PushClick(runtime_.window.Layout().CanvasToWindow(CentreOf(control)));
     }
 
     MsgBoxResult Ask(MsgBoxButtons buttons, std::function<void()> act) {
@@ -103,14 +86,16 @@ TEST_F(MessageBoxTest, TheBoxIsDrawnInTheCanvasAndAnsweredByAClick) {
 }
 
 TEST_F(MessageBoxTest, EnterAndEscapeAnswerAsTheClassicBoxDoes) {
-    EXPECT_EQ(Ask(MsgBoxButtons::kYesNo, [&] { PressKey(SDLK_RETURN); }), MsgBoxResult::kYes);
-    EXPECT_EQ(Ask(MsgBoxButtons::kYesNoCancel, [&] { PressKey(SDLK_ESCAPE); }),
+    EXPECT_EQ(Ask(MsgBoxButtons::kYesNo, [&] { testing::PushKey(SDLK_RETURN); }),
+              MsgBoxResult::kYes);
+    EXPECT_EQ(Ask(MsgBoxButtons::kYesNoCancel, [&] { testing::PushKey(SDLK_ESCAPE); }),
               MsgBoxResult::kCancel);
-    EXPECT_EQ(Ask(MsgBoxButtons::kOkOnly, [&] { PressKey(SDLK_ESCAPE); }), MsgBoxResult::kOk);
+    EXPECT_EQ(Ask(MsgBoxButtons::kOkOnly, [&] { testing::PushKey(SDLK_ESCAPE); }),
+              MsgBoxResult::kOk);
     // Escape means nothing to a Yes/No box; the click that follows answers it.
     EXPECT_EQ(Ask(MsgBoxButtons::kYesNo,
                   [&] {
-                      PressKey(SDLK_ESCAPE);
+                      testing::PushKey(SDLK_ESCAPE);
                       ClickOn(*ButtonOf("Yes"));
                   }),
               MsgBoxResult::kYes);

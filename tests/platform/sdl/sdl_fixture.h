@@ -1,13 +1,14 @@
 #pragma once
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
+#include "backend/sdl_backend.h"
 #include "platform/control_display.h"
 #include "platform/sdl/memory_picture.h"
-#include "platform/sdl/windowed_desktop.h"
 #include "platform/window.h"
 
 namespace morvane::testing {
@@ -28,6 +29,37 @@ inline PicturePtr FramesPicture(int width, int height, const std::vector<uint32_
         frames.emplace_back(static_cast<std::size_t>(width) * height, colour);
     }
     return std::make_shared<const sdl::MemoryPicture>(width, height, std::move(frames));
+}
+
+// Synthesizes what SDL delivers for a click at a point of the system window.
+inline void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT) {
+    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = button;
+        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = 1;
+        event.button.x = window_point.x;
+        event.button.y = window_point.y;
+        SDL_PushEvent(&event);
+    }
+}
+
+inline void PushKey(SDL_Keycode key, Uint16 modifiers = 0) {
+    for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.sym = key;
+        event.key.keysym.mod = modifiers;
+        SDL_PushEvent(&event);
+    }
+}
+
+inline void PushText(const char* utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
+    SDL_PushEvent(&event);
 }
 
 // The game's main window in small: the scene view at its place, one object in it.
@@ -58,7 +90,7 @@ class SdlTest : public ::testing::Test {
         return runtime_.desktop.ScreenBounds(control).Centre();
     }
 
-    sdl::WindowedDesktop runtime_;
+    WindowRuntime runtime_;
 };
 
 }  // namespace morvane::testing

@@ -11,14 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "backend/sdl_backend.h"
 #include "forms/forms.h"
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
 #include "media/ffmpeg_test_movie.h"
 #include "platform/game_paths.h"
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
-#include "platform/sdl/windowed_desktop.h"
+#include "platform/sdl/sdl_fixture.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -153,19 +152,12 @@ class MainWindowScreenTest : public ::testing::Test {
     }
 
     void Click(Point window_point) {
-        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = SDL_BUTTON_LEFT;
-            event.button.x = window_point.x;
-            event.button.y = window_point.y;
-            SDL_PushEvent(&event);
-        }
+        testing::PushClick(window_point);
         runtime_.window.PollEvents();
         runtime_.loop.PumpEvents();
     }
 
-    sdl::WindowedDesktop runtime_{Options()};
+    WindowRuntime runtime_{Options()};
     testing::TempFolder folder_;
     GamePaths paths_{folder_.Path()};
     PictureService pictures_{paths_};
@@ -230,14 +222,13 @@ TEST_F(MainWindowScreenTest, TheSceneAndAnAnimatedObjectShowAndAClickReachesTheO
 }
 
 TEST_F(MainWindowScreenTest, AMoviePlaysInTheMovieWindowOverTheScene) {
-    ffmpeg::MovieAudio audio;
-    FfmpegMovieEngine engine(runtime_.loop, paths_, &audio);
-    runtime_.desktop.SetMovieEngine(&engine);
-    testing::TestMovie spec;
-    spec.video = testing::TestMovie::Video::kRaw;
-    spec.width = 160;
-    spec.height = 120;
-    testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / "intro.avi", spec);
+    const auto engine = runtime_.backend->MakeMovieEngine(runtime_.loop, paths_);
+    runtime_.desktop.SetMovieEngine(engine.get());
+    testing::TestMovie movie_shape;
+    movie_shape.video = testing::TestMovie::Video::kRaw;
+    movie_shape.width = 160;
+    movie_shape.height = 120;
+    testing::WriteTestMovie(folder_.Path() / "resource" / "mmedia" / "intro.avi", movie_shape);
     MovieControl& movie = main_.MovieWindow;
     movie.SetFileName(paths_.GameFolder() + "resource\\mmedia\\intro.avi");
     movie.Move(100, 80, movie.MovieWidth(), movie.MovieHeight());
@@ -267,7 +258,7 @@ TEST_F(MainWindowScreenTest, AMoviePlaysInTheMovieWindowOverTheScene) {
     ended = false;
     movie.SetCommand("play");
     ASSERT_TRUE(runtime_.loop.WaitUntil([&ended] { return ended; }, 5000));
-    EXPECT_EQ(CentreGrey(movie), testing::GreyOfFrame(spec.frames - 1));
+    EXPECT_EQ(CentreGrey(movie), testing::GreyOfFrame(movie_shape.frames - 1));
     movie.SetCommand("close");
     runtime_.window.Refresh();
     EXPECT_EQ(runtime_.window.ReadCanvas()[static_cast<std::size_t>(bounds.Centre().y) *

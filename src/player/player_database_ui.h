@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/database_ui.h"
+#include "forms/forms.h"
 #include "interaction/interaction_context.h"
 
 namespace morvane {
@@ -16,8 +17,8 @@ class Desktop;
 // itself.
 class PlayerDatabaseUi final : public DatabaseUi {
   public:
-    PlayerDatabaseUi(Desktop& desktop, std::string title)
-        : desktop_(desktop), title_(std::move(title)) {}
+    PlayerDatabaseUi(Desktop& desktop, Forms& forms, std::string title)
+        : desktop_(desktop), forms_(forms), title_(std::move(title)) {}
 
     void ShowCriticalMessage(const std::string& text) override;
     void ApplyGeneralSettings(int) override {}
@@ -33,6 +34,7 @@ class PlayerDatabaseUi final : public DatabaseUi {
   private:
     InteractionContext* interaction_ = nullptr;
     Desktop& desktop_;
+    Forms& forms_;
     std::string title_;
 };
 

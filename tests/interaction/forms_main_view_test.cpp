@@ -1,36 +1,19 @@
-#include "engine/forms_main_view.h"
+#include "interaction/forms_main_view.h"
 
+#include "../engine/engine_fixture.h"
 #include "engine/conversations.h"
 #include "engine/engine_wiring.h"
 #include "engine/flag_operations.h"
 #include "engine/scene_loader.h"
-#include "engine_fixture.h"
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
 #include "platform/runtime_fixture.h"
+#include "support/gif_files.h"
 
 namespace morvane {
 namespace {
 
 using testing::Slots;
-
-GifImage TwoFrames(int width, int height) {
-    GifImage image{width, height, {{0, 0, 0}, {255, 255, 255}}, 0, 0, {}};
-    for (uint8_t colour = 0; colour < 2; ++colour) {
-        image.frames.push_back(
-            GifFrame{0,
-                     0,
-                     width,
-                     height,
-                     std::vector<uint8_t>(static_cast<std::size_t>(width * height), colour),
-                     {},
-                     0,
-                     std::nullopt,
-                     10,
-                     false});
-    }
-    return image;
-}
 
 // The engine driving the game's own main window.
 class FormsMainViewTest : public ::testing::Test {
@@ -72,8 +55,8 @@ TEST_F(FormsMainViewTest, ASceneLoadsItsPicturesIntoTheMainWindowAndShowsItsConv
                           {3, R"("kind":8,"p12":1,"p13":1)"}}) +
                    R"(}],"conversations":[{"3":["Hello"]}]})");
     std::filesystem::create_directories(folder.Path() / "resource/gfx");
-    WriteGif(folder.Path() / "resource/gfx/back.gif", TwoFrames(700, 475));
-    WriteGif(folder.Path() / "resource/gfx/lamp.gif", TwoFrames(20, 10));
+    WriteGif(folder.Path() / "resource/gfx/back.gif", testing::BlinkingGif(700, 475, 2));
+    WriteGif(folder.Path() / "resource/gfx/lamp.gif", testing::BlinkingGif(20, 10, 2));
     OpenSceneBase(state, ui);
     OpenConvBase(state, ui);
 

@@ -1,4 +1,4 @@
-#include "flow/player_queries.h"
+#include "player/player_queries.h"
 
 #include <algorithm>
 

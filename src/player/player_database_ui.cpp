@@ -1,8 +1,7 @@
-#include "flow/player_database_ui.h"
+#include "player/player_database_ui.h"
 
-#include "debug/control_name.h"
 #include "interaction/map_window.h"
-#include "platform/control.h"
+#include "platform/control_display.h"
 #include "platform/desktop.h"
 
 namespace morvane {
@@ -11,11 +10,14 @@ void PlayerDatabaseUi::ShowCriticalMessage(const std::string& text) {
     desktop_.ShowMessageBox({title_, text, MsgBoxButtons::kOkOnly, MsgBoxIcon::kCritical});
 }
 
+// A pointer number outside the MousePoint window's pictures shows nothing new.
 void PlayerDatabaseUi::SetMousePointer(int pointer) {
-    const Control* picture =
-        FindControl(desktop_, "MousePoint.Pointer(" + std::to_string(pointer) + ")");
-    if (picture != nullptr && picture->Picture() != nullptr) {
-        desktop_.Pointer().ShowPicture(picture->Picture());
+    if (pointer < 1 || pointer > MousePoint::kPointers) {
+        return;
+    }
+    const Image& picture = forms_.MousePoint.Pointer(pointer);
+    if (picture.Picture() != nullptr) {
+        desktop_.Pointer().ShowPicture(picture.Picture());
     }
 }
 

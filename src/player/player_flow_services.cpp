@@ -1,4 +1,4 @@
-#include "flow/player_flow_services.h"
+#include "player/player_flow_services.h"
 
 #include "engine/scene_loader.h"
 #include "engine/sound_operations.h"

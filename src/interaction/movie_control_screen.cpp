@@ -1,4 +1,4 @@
-#include "engine/movie_control_screen.h"
+#include "interaction/movie_control_screen.h"
 
 namespace morvane {
 

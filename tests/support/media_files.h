@@ -6,7 +6,7 @@
 
 namespace morvane::testing {
 
-// Little-endian fields and RIFF chunks, for the WAV and AVI files the media tests write.
+// Little-endian fields and RIFF chunks, for the WAV and AVI files the tests write.
 inline std::string U32(uint32_t value) {
     std::string bytes;
     for (int i = 0; i < 4; ++i) {
@@ -55,6 +55,11 @@ inline std::string FormatChunk(const WavFormat& format) {
 // A WAV file whose data chunk holds `data_bytes` bytes of silence.
 inline std::string Wav(const WavFormat& format, uint32_t data_bytes) {
     return Riff("WAVE", FormatChunk(format) + Chunk("data", std::string(data_bytes, '\x80')));
+}
+
+// Silence as 8-bit mono PCM at 8000 Hz, 8 bytes a millisecond: a sound of known length.
+inline std::string SilentWav(int milliseconds = 1000) {
+    return Wav({}, static_cast<uint32_t>(milliseconds) * 8);
 }
 
 struct AviHeader {

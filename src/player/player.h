@@ -8,42 +8,32 @@
 #include <string>
 #include <vector>
 
+#include "backend/backend.h"
 #include "debug/script.h"
 #include "debug/script_output.h"
 #include "engine/engine_context.h"
-#include "engine/forms_main_view.h"
 #include "engine/game_state.h"
-#include "engine/movie_control_screen.h"
 #include "flow/game_flow.h"
-#include "flow/player_database_ui.h"
-#include "flow/player_engine_hooks.h"
-#include "flow/player_flow_services.h"
-#include "flow/player_queries.h"
 #include "forms/forms.h"
+#include "interaction/forms_main_view.h"
 #include "interaction/interaction_context.h"
+#include "interaction/movie_control_screen.h"
 #include "media/media_trace.h"
 #include "media/sound_device.h"
-#include "platform/clipboard.h"
-#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
 #include "platform/message_box_headless.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
+#include "player/player_database_ui.h"
+#include "player/player_engine_hooks.h"
+#include "player/player_flow_services.h"
 #include "player/player_options.h"
+#include "player/player_queries.h"
 
 namespace morvane {
 
-class SdlAudio;
-
-namespace ffmpeg {
-class MovieAudio;
-}  // namespace ffmpeg
-
-namespace sdl {
-class GameWindow;
-class CanvasMessageBox;
-}  // namespace sdl
+class SdlBackend;
 
 // Everything one run of the player owns, made when it starts and released when it ends: the
 // clock, the event loop, the desktop with its services, the game state, and the parts that
@@ -54,9 +44,11 @@ class Player {
     static constexpr const char* kApplicationTitle = "Morvane Player";
 
     // `out` takes the run's output lines (log, message boxes, media trace, script results).
-    // Without `headless` the player opens its window here (throwing sdl::SdlError when it
-    // cannot); `scripted` says a script will be the user, which keeps message boxes printed
-    // and answered from the script's queue in the window too.
+    // The run plays on `backend`; a script (options.script) keeps message boxes printed and
+    // answered from the script's queue in the window too.
+    Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, std::ostream& out);
+    // On the backend the options ask for: headless, or a window (throwing sdl::SdlError when
+    // none can be opened).
     Player(const PlayerOptions& options, std::ostream& out);
     ~Player();
     Player(const Player&) = delete;
@@ -87,14 +79,12 @@ class Player {
     void ShutDown();
 
     const PlayerOptions& Options() const { return options_; }
-    Clock& GetClock() { return *clock_; }
+    Clock& GetClock() { return backend_->GetClock(); }
     EventLoop& Loop() { return loop_; }
     Desktop& GetDesktop() { return desktop_; }
     GameState& State() { return state_; }
     PlayerQueries& Queries() { return queries_; }
     HeadlessMessageBox& MessageBoxes() { return message_box_; }
-    // The window of a run that has one.
-    sdl::GameWindow* GameWindow() { return window_.get(); }
     ScriptOutput& Output() { return output_; }
     morvane::Forms& GetForms() { return forms_; }
     PictureService& Pictures() { return pictures_; }
@@ -102,37 +92,27 @@ class Player {
     InteractionContext& Interaction() { return interaction_; }
 
   private:
-    struct MediaDevices {
-        std::unique_ptr<SdlAudio> audio;
-        std::unique_ptr<SoundDevice> sound;
-        std::unique_ptr<MusicDevice> music;
-    };
     void StartUp();
     void TurnLoggingOn();
+    MessageBoxService* PrintedMessageBoxes();
     // The player's own line to its user, on standard error and in the log file.
     void Notice(const std::string& line);
-    void ConnectWindow();
-
-    std::unique_ptr<Clock> MakeClock();
-    MediaDevices MakeMediaDevices();
-    std::unique_ptr<MovieEngine> MakeMovieEngine();
-    MessageBoxService& ChooseMessageBox();
+    // The window's own keys and title bar, in a run that has a window.
+    void ConnectWindow(SdlBackend& backend);
 
     PlayerOptions options_;
     // A copy of the log lines (--log-file), UTF-8.
     std::ofstream log_file_;
-    // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
-    std::unique_ptr<sdl::GameWindow> window_;
-    std::unique_ptr<Clock> clock_;
-    EventLoop loop_;
+    // Made first and released last: the devices made on it and the window go with it.
+    std::unique_ptr<Backend> backend_;
     ScriptOutput output_;
+    MediaTrace media_trace_;
     // Headless, and whenever a script is the user, boxes are printed and answered from the
     // script's queue, so a script gives the same output with and without a window.
-    MediaTrace media_trace_;
     HeadlessMessageBox message_box_;
-    std::unique_ptr<sdl::CanvasMessageBox> canvas_message_box_;
-    MemoryClipboard clipboard_;
-    Desktop desktop_;
+    BackendDesktop core_;
+    EventLoop& loop_ = core_.loop;
+    Desktop& desktop_ = core_.desktop;
     GameState state_;
     PictureService pictures_;
     MediaDevices media_;
@@ -141,7 +121,6 @@ class Player {
     PlayerQueries queries_;
     PlayerDatabaseUi database_ui_;
     // The engine plays the game on the main window; scene movies play in its movie control.
-    std::unique_ptr<ffmpeg::MovieAudio> movie_audio_;
     std::unique_ptr<MovieEngine> movie_engine_;
     MovieControlScreen movie_screen_;
     FormsMainView main_view_;

@@ -1,4 +1,4 @@
-#include "engine/forms_main_view.h"
+#include "interaction/forms_main_view.h"
 
 #include "engine/game_state.h"
 #include "platform/desktop.h"
