@@ -57,8 +57,7 @@ MediaDevices SdlBackend::MakeMedia(EventLoop& loop) {
 std::unique_ptr<MovieEngine> SdlBackend::MakeMovieEngine(EventLoop& loop, const GamePaths& paths) {
     // Movies are decoded and heard through the one audio output; without an audio device they
     // play silent.
-    movie_audio_ =
-        std::make_unique<ffmpeg::MovieAudio>(audio_ ? &audio_->MovieSound() : nullptr);
+    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>(audio_ ? &audio_->MovieSound() : nullptr);
     return std::make_unique<FfmpegMovieEngine>(loop, paths, movie_audio_.get());
 }
 

@@ -80,11 +80,18 @@ class SdlBackend final : public Backend {
 
 std::unique_ptr<SdlBackend> MakeSdlBackend(const SdlBackendOptions& options = {});
 
+// The options of a window that needs nothing but its look.
+inline SdlBackendOptions WindowOnly(const sdl::WindowOptions& window) {
+    SdlBackendOptions options;
+    options.window = window;
+    return options;
+}
+
 // A window with its loop and desktop, for programs that show windows without a game: the
 // window tests and the window benchmark.
 struct WindowRuntime {
     explicit WindowRuntime(const sdl::WindowOptions& options = {})
-        : backend(MakeSdlBackend(SdlBackendOptions{.window = options})), window(backend->Window()), core(*backend) {}
+        : backend(MakeSdlBackend(WindowOnly(options))), window(backend->Window()), core(*backend) {}
 
     std::unique_ptr<SdlBackend> backend;
     sdl::GameWindow& window;
