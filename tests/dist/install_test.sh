@@ -43,5 +43,8 @@ info=$(dpkg-deb -I "$deb")
 for dependency in libsdl2 libsdl2-mixer libavcodec timgm6mb-soundfont fonts-dejavu-core; do
   grep -q "Depends:.*$dependency" <<< "$info" || { echo "the package does not depend on $dependency"; echo "$info"; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q './usr/bin/morvane-player$' || { echo "no player in the package"; exit 1; }
+contents=$(dpkg-deb -c "$deb")
+grep -q './usr/bin/morvane-player$' <<< "$contents" || { echo "no player in the package"; exit 1; }
+grep -q './usr/share/applications/morvane-player.desktop$' <<< "$contents" \
+  || { echo "no menu entry in the package"; exit 1; }
 echo "installed and packaged: $deb"
