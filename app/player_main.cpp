@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "debug/script.h"
+#include "platform/environment.h"
 #include "platform/sdl/sdl_library.h"
-#include "player/command_line.h"
+#include "player/game_folder_check.h"
+#include "player/option_parser.h"
 #include "player/player.h"
+#include "player/settings_file.h"
 
 namespace {
 
@@ -54,20 +57,35 @@ std::optional<std::vector<morvane::ScriptCommand>> LoadScript(const std::string&
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const auto command_line = morvane::ParseCommandLine(arguments);
-    if (!command_line.options) {
-        std::cerr << "morvane-player: " << command_line.error << '\n' << morvane::Usage() << '\n';
-        return 2;
+    // The settings file first, the command line over it.
+    const auto settings = morvane::ReadSettingsFile(
+        morvane::SettingsFilePath(morvane::SystemEnvironment), morvane::PlayerOptions{});
+    for (const std::string& warning : settings.warnings) {
+        std::cerr << "morvane-player: " << warning << '\n';
     }
-    morvane::PlayerOptions options = *command_line.options;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const morvane::CommandLine command_line =
+        morvane::ParseCommandLine(arguments, settings.options);
+    switch (command_line.action) {
+        case morvane::CommandLine::Action::kHelp:
+            std::cout << morvane::HelpText();
+            return 0;
+        case morvane::CommandLine::Action::kVersion:
+            std::cout << morvane::VersionText() << '\n';
+            return 0;
+        case morvane::CommandLine::Action::kError:
+            std::cerr << "morvane-player: " << command_line.error << '\n'
+                      << morvane::HelpHint() << '\n';
+            return 2;
+        case morvane::CommandLine::Action::kRun:
+            break;
+    }
+    morvane::PlayerOptions options = command_line.options;
     if (options.game_folder.empty()) {
         options.game_folder = ExecutableFolder(argv[0]);
     }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.game_folder, ec)) {
-        std::cerr << "morvane-player: the game folder " << options.game_folder.string()
-                  << " does not exist\n";
+    if (const auto problem = morvane::CheckGameFolder(options.game_folder)) {
+        std::cerr << "morvane-player: " << *problem << '\n';
         return 2;
     }
 
@@ -81,6 +99,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<morvane::Player> player;
     try {
         player = std::make_unique<morvane::Player>(options, std::cout);
+    } catch (const morvane::sdl::NoDisplayError& error) {
+        std::cerr << "morvane-player: " << error.what() << '\n';
+        return 2;
     } catch (const morvane::sdl::SdlError& error) {
         std::cerr << "morvane-player: cannot open the window: " << error.what() << '\n';
         return 2;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build clang-format
-  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libx11-dev
   libgif-dev zlib1g-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   timgm6mb-soundfont fonts-dejavu-core

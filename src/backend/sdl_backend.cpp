@@ -1,5 +1,7 @@
 #include "backend/sdl_backend.h"
 
+#include <iostream>
+
 #include "base/runtime_error.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
@@ -11,33 +13,66 @@
 
 namespace morvane {
 
-SdlBackend::SdlBackend(const sdl::WindowOptions& options)
-    : window_(options), clock_(window_.Blocker()), message_boxes_(window_.GetFont()) {}
+std::filesystem::path SdlBackendOptions::SdlMusicDeviceDefaultSoundfont() {
+    return SdlMusicDevice::kDefaultSoundFont;
+}
+
+SdlBackend::SdlBackend(const SdlBackendOptions& options)
+    : options_(options),
+      window_(options.window),
+      clock_(window_.Blocker()),
+      message_boxes_(window_.GetFont()) {}
+
+void SdlBackend::Notice(const std::string& line) const {
+    if (options_.notice) {
+        options_.notice(line);
+    } else {
+        std::cerr << "morvane-player: " << line << std::endl;
+    }
+}
 
 SdlBackend::~SdlBackend() = default;
 
 MediaDevices SdlBackend::MakeMedia(EventLoop& loop) {
     try {
         audio_ = std::make_unique<SdlAudio>();
+        if (!audio_->SilentReason().empty()) {
+            Notice("no sound device (" + audio_->SilentReason() + "): playing silent");
+        } else if (options_.soundfont_warning) {
+            Notice(*options_.soundfont_warning);
+        }
+        audio_->SetMasterVolume(options_.volume);
+        audio_->SetMuted(options_.mute);
         auto sound = std::make_unique<SdlSoundDevice>(loop, *audio_);
-        return {std::move(sound), std::make_unique<SdlMusicDevice>(*audio_)};
+        return {std::move(sound), std::make_unique<SdlMusicDevice>(*audio_, options_.soundfont)};
     } catch (const RuntimeError&) {
         // Without any audio driver the game still runs, with silent bookkeeping devices
         // keeping the sounds' timing.
         audio_.reset();
+        Notice("no sound device: playing silent");
     }
     return {std::make_unique<HeadlessSoundDevice>(loop), std::make_unique<HeadlessMusicDevice>()};
 }
 
 std::unique_ptr<MovieEngine> SdlBackend::MakeMovieEngine(EventLoop& loop, const GamePaths& paths) {
-    // Movies are decoded and heard; without an audio device they play silent.
-    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>();
-    return std::make_unique<FfmpegMovieEngine>(
-        loop, paths, movie_audio_->Available() ? movie_audio_.get() : nullptr);
+    // Movies are decoded and heard through the one audio output; without an audio device they
+    // play silent.
+    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>(audio_ ? &audio_->MovieSound() : nullptr);
+    return std::make_unique<FfmpegMovieEngine>(loop, paths, movie_audio_.get());
 }
 
 bool SdlBackend::MoviesHeard() const {
     return movie_audio_ && movie_audio_->Available();
+}
+
+void SdlBackend::SetMuted(bool muted) {
+    if (audio_) {
+        audio_->SetMuted(muted);
+    }
+}
+
+bool SdlBackend::Muted() const {
+    return audio_ && audio_->Muted();
 }
 
 void SdlBackend::Attach(Desktop& desktop) {
@@ -46,7 +81,7 @@ void SdlBackend::Attach(Desktop& desktop) {
     desktop.Loop().SetInputSource(&window_);
 }
 
-std::unique_ptr<SdlBackend> MakeSdlBackend(const sdl::WindowOptions& options) {
+std::unique_ptr<SdlBackend> MakeSdlBackend(const SdlBackendOptions& options) {
     return std::make_unique<SdlBackend>(options);
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "backend/backend.h"
 #include "platform/sdl/canvas_message_box.h"
@@ -16,6 +20,22 @@ namespace ffmpeg {
 class MovieAudio;
 }  // namespace ffmpeg
 
+// How a run in a window looks and sounds.
+struct SdlBackendOptions {
+    sdl::WindowOptions window;
+    // The master volume in percent over the game's own volumes, and the mute switch.
+    int volume = 100;
+    bool mute = false;
+    // The General MIDI soundfont; none: MIDI music is silent.
+    std::optional<std::filesystem::path> soundfont = SdlMusicDeviceDefaultSoundfont();
+    // Said once when the sound device opens, when MIDI will be silent.
+    std::optional<std::string> soundfont_warning;
+    // Where the backend's one-line reports to the user go; standard error when empty.
+    std::function<void(const std::string&)> notice;
+
+    static std::filesystem::path SdlMusicDeviceDefaultSoundfont();
+};
+
 // A run in a window: the real clock sleeps in the window so that input wakes the player at
 // once, the window is the user, message boxes are drawn in the canvas, the clipboard is the
 // system's, sounds and music play on SDL_mixer and movies are decoded with FFmpeg. Without an
@@ -24,7 +44,7 @@ class MovieAudio;
 class SdlBackend final : public Backend {
   public:
     // Throws sdl::SdlError when no window can be opened.
-    explicit SdlBackend(const sdl::WindowOptions& options = {});
+    explicit SdlBackend(const SdlBackendOptions& options = {});
     ~SdlBackend() override;
 
     Clock& GetClock() override { return clock_; }
@@ -40,8 +60,14 @@ class SdlBackend final : public Backend {
     sdl::GameWindow& Window() { return window_; }
     // Whether the movies made so far are heard: an audio device could be opened for them.
     bool MoviesHeard() const;
+    // The player's mute switch over everything the game plays (nothing without sound).
+    void SetMuted(bool muted);
+    bool Muted() const;
 
   private:
+    void Notice(const std::string& line) const;
+
+    SdlBackendOptions options_;
     // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
     sdl::GameWindow window_;
     SystemClock clock_;
@@ -52,13 +78,20 @@ class SdlBackend final : public Backend {
     std::unique_ptr<ffmpeg::MovieAudio> movie_audio_;
 };
 
-std::unique_ptr<SdlBackend> MakeSdlBackend(const sdl::WindowOptions& options = {});
+std::unique_ptr<SdlBackend> MakeSdlBackend(const SdlBackendOptions& options = {});
+
+// The options of a window that needs nothing but its look.
+inline SdlBackendOptions WindowOnly(const sdl::WindowOptions& window) {
+    SdlBackendOptions options;
+    options.window = window;
+    return options;
+}
 
 // A window with its loop and desktop, for programs that show windows without a game: the
 // window tests and the window benchmark.
 struct WindowRuntime {
     explicit WindowRuntime(const sdl::WindowOptions& options = {})
-        : backend(MakeSdlBackend(options)), window(backend->Window()), core(*backend) {}
+        : backend(MakeSdlBackend(WindowOnly(options))), window(backend->Window()), core(*backend) {}
 
     std::unique_ptr<SdlBackend> backend;
     sdl::GameWindow& window;

@@ -55,6 +55,7 @@ void PlayMovie(EngineContext& ctx, const std::string& FileName, Integer Volume, 
         Pump(ctx);
     } catch (const RuntimeError& error) {
         ctx.MovieStarted = false;
+        ReportMediaFileProblem(ctx, FileName, error);
         ShowMessage(ctx,
                     "Error playing AVI: '" + FileName + "'\rErr #" +
                         std::to_string(error.Number()) + " / " + error.Description(),

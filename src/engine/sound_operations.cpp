@@ -1,5 +1,6 @@
 #include "engine/sound_operations.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/text.h"
@@ -13,6 +14,7 @@ namespace {
 
 void ReportWavError(EngineContext& ctx, const std::string& file, Integer channel, Long pan,
                     Long volume, const RuntimeError& error) {
+    ReportMediaFileProblem(ctx, file, error);
     ShowMessage(ctx,
                 "Error playing WAV file.  File '" + file + "' - Ch" + std::to_string(channel) +
                     " - Pan" + std::to_string(pan) + " - Vol" + std::to_string(volume) + "\rErr #" +
@@ -27,6 +29,7 @@ void StartOnChannel(EngineContext& ctx, const std::string& file, bool loop, Inte
 
 void MusicError(EngineContext& ctx, const std::string& heading, const std::string& file,
                 const RuntimeError& error) {
+    ReportMediaFileProblem(ctx, file, error);
     ShowMessage(ctx,
                 heading + "\rErr #" + std::to_string(error.Number()) + " : " + error.Description() +
                     "\rPath = " + MediaPath(ctx.State, "") + "\rFilename = " + file,
@@ -80,6 +83,24 @@ std::filesystem::path MediaFile(const EngineContext& ctx, const std::string& nam
     return MediaFile(ctx.State.Paths, name);
 }
 
+void ReportMediaFileProblem(const EngineContext& ctx, const std::string& name,
+                            const RuntimeError& error) {
+    if (name.empty()) {
+        return;
+    }
+    const GamePaths& paths = ctx.State.Paths;
+    const std::string game_path = std::string(kMediaFolder) + name;
+    std::filesystem::path file;
+    if (const auto found = paths.Resolve(paths.GameFolder() + game_path)) {
+        file = *found;
+    } else {
+        std::string relative = game_path;
+        std::replace(relative.begin(), relative.end(), '\\', '/');
+        file = paths.Root() / relative;
+    }
+    ctx.Trace.FileProblem(file.string(), error.Number(), error.Description());
+}
+
 void PlayWav(EngineContext& ctx, const std::string& FileName, bool Loop, Integer Channel, Long Pan,
              Long Volume) {
     GameState& s = ctx.State;
@@ -129,6 +150,7 @@ void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bo
     try {
         SoundtrackSteps(ctx, FileName, Volume, Restart);
     } catch (const RuntimeError& error) {
+        ReportMediaFileProblem(ctx, FileName, error);
         ReportTrap(ctx, "Soundtrack", error);
     }
 }

@@ -27,5 +27,9 @@ void Soundtrack(EngineContext& ctx, const std::string& FileName, Long Volume, bo
 
 // The file a bare media name stands for; error 53 when there is none.
 std::filesystem::path MediaFile(const EngineContext& ctx, const std::string& name);
+// Tells the user which file of this machine the media file `name` stands for, when `error`
+// kept it from playing (see MediaTrace::FileProblem); the game's own message follows.
+void ReportMediaFileProblem(const EngineContext& ctx, const std::string& name,
+                            const RuntimeError& error);
 
 }  // namespace morvane

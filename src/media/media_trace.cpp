@@ -44,4 +44,14 @@ void MediaTrace::Write(const std::string& line) const {
     sink_(line);
 }
 
+void MediaTrace::FileProblem(const std::string& file, int number,
+                             const std::string& description) const {
+    if (!problems_) {
+        return;
+    }
+    constexpr int kFileNotFound = 53;
+    problems_(number == kFileNotFound ? "file not found: " + file
+                                      : "cannot play " + file + ": " + description);
+}
+
 }  // namespace morvane

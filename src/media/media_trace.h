@@ -23,13 +23,19 @@ namespace morvane {
 //                                                            PlayOpenCredsAVI)
 //
 // A trace without a sink writes nothing, which is what a run without --trace-media uses.
+//
+// Apart from the trace, the player tells its user which file of this machine a media request
+// could not open or play, since the game's message box names only the game's own name for it:
+//   file not found: /games/lost/resource/mmedia/door.wav
+//   cannot play /games/lost/resource/mmedia/door.wav: Invalid file format
 class MediaTrace {
   public:
     // Receives one line at a time, without a line end.
     using Sink = std::function<void(const std::string& line)>;
 
     MediaTrace() = default;
-    explicit MediaTrace(Sink sink) : sink_(std::move(sink)) {}
+    explicit MediaTrace(Sink sink, Sink problems = {})
+        : sink_(std::move(sink)), problems_(std::move(problems)) {}
 
     bool Enabled() const { return static_cast<bool>(sink_); }
 
@@ -38,10 +44,15 @@ class MediaTrace {
     void Mp3(std::string_view name, Long volume, Long balance) const;
     void Movie(std::string_view name, Long volume) const;
 
+    // A media file that failed: `file` is its path on this machine, `number` and `description`
+    // the error the game reports.
+    void FileProblem(const std::string& file, int number, const std::string& description) const;
+
   private:
     void Write(const std::string& line) const;
 
     Sink sink_;
+    Sink problems_;
 };
 
 }  // namespace morvane

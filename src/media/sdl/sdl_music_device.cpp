@@ -12,7 +12,7 @@ void SdlMusicDevice::MusicFree::operator()(_Mix_Music* music) const {
     Mix_FreeMusic(music);
 }
 
-SdlMusicDevice::SdlMusicDevice(SdlAudio&, std::filesystem::path sound_font)
+SdlMusicDevice::SdlMusicDevice(SdlAudio&, std::optional<std::filesystem::path> sound_font)
     : sound_font_(std::move(sound_font)) {}
 
 SdlMusicDevice::~SdlMusicDevice() {
@@ -31,8 +31,14 @@ void SdlMusicDevice::Start(Kind kind, const std::string& name, const std::filesy
         return;
     }
     if (kind == Kind::kMidi) {
+        if (!sound_font_) {
+            silent_ = true;
+            kind_ = kind;
+            name_ = name;
+            return;
+        }
         // Without this the mixer looks for a timidity configuration and reports that instead.
-        Mix_SetSoundFonts(sound_font_.string().c_str());
+        Mix_SetSoundFonts(sound_font_->string().c_str());
     }
     std::unique_ptr<_Mix_Music, MusicFree> music(Mix_LoadMUS(file.string().c_str()));
     if (!music) {
@@ -50,11 +56,15 @@ void SdlMusicDevice::Start(Kind kind, const std::string& name, const std::filesy
 void SdlMusicDevice::Halt() {
     Mix_HaltMusic();
     music_.reset();
+    silent_ = false;
     kind_ = Kind::kNone;
     name_.clear();
 }
 
 std::optional<std::string> SdlMusicDevice::PlayingAs(Kind kind) const {
+    if (kind_ == kind && silent_) {
+        return name_;
+    }
     if (kind_ != kind || !music_ || Mix_PlayingMusic() == 0) {
         return std::nullopt;
     }

@@ -22,7 +22,10 @@ class SdlMusicDevice final : public MusicDevice {
   public:
     static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-    explicit SdlMusicDevice(SdlAudio& audio, std::filesystem::path sound_font = kDefaultSoundFont);
+    // Without a soundfont MIDI music is silent: it is still "playing" for the game, which
+    // cannot tell, but nothing is heard.
+    explicit SdlMusicDevice(SdlAudio& audio,
+                            std::optional<std::filesystem::path> sound_font = kDefaultSoundFont);
     ~SdlMusicDevice() override;
 
     // 53 for a missing file, 321 for one the mixer cannot play; what played before is
@@ -50,7 +53,8 @@ class SdlMusicDevice final : public MusicDevice {
     void Halt();
     std::optional<std::string> PlayingAs(Kind kind) const;
 
-    std::filesystem::path sound_font_;
+    std::optional<std::filesystem::path> sound_font_;
+    bool silent_ = false;
     std::unique_ptr<_Mix_Music, MusicFree> music_;
     Kind kind_ = Kind::kNone;
     std::string name_;

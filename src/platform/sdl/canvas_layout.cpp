@@ -1,7 +1,6 @@
 #include "platform/sdl/canvas_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace morvane::sdl {
 namespace {
@@ -20,23 +19,40 @@ int FloorDiv(long long a, long long b) {
 CanvasLayout::CanvasLayout(int canvas_width, int canvas_height, int window_width, int window_height,
                            Scaling scaling)
     : canvas_width_(std::max(canvas_width, 1)), canvas_height_(std::max(canvas_height, 1)) {
-    window_width = std::max(window_width, 1);
-    window_height = std::max(window_height, 1);
-    const double fit = std::min(static_cast<double>(window_width) / canvas_width_,
-                                static_cast<double>(window_height) / canvas_height_);
-    int width = 0;
-    int height = 0;
-    if (scaling == Scaling::kSharp && fit >= 1.0) {
-        const int whole = static_cast<int>(std::floor(fit));
-        width = canvas_width_ * whole;
-        height = canvas_height_ * whole;
+    const long long cw = canvas_width_;
+    const long long ch = canvas_height_;
+    const long long ww = std::max(window_width, 1);
+    const long long wh = std::max(window_height, 1);
+    // The largest size of the canvas's shape that fits, in whole pixels: whichever side of the
+    // window is the tighter one is filled exactly, the other is rounded down.
+    long long width = 0;
+    long long height = 0;
+    if (ww * ch <= wh * cw) {
+        width = ww;
+        height = std::max(1LL, ww * ch / cw);
     } else {
-        width = std::max(1, static_cast<int>(std::lround(canvas_width_ * fit)));
-        height = std::max(1, static_cast<int>(std::lround(canvas_height_ * fit)));
-        width = std::min(width, window_width);
-        height = std::min(height, window_height);
+        height = wh;
+        width = std::max(1LL, wh * cw / ch);
     }
-    destination_ = {(window_width - width) / 2, (window_height - height) / 2, width, height};
+    const long long whole = std::min(width / cw, height / ch);
+    if (scaling == Scaling::kInteger && whole >= 1) {
+        width = cw * whole;
+        height = ch * whole;
+    }
+    const bool exact_multiple = width % cw == 0 && height % ch == 0 && width / cw == height / ch;
+    if (exact_multiple) {
+        // Repeating pixels is all it takes, in every mode.
+        magnification_ = static_cast<int>(width / cw);
+        filtered_ = false;
+    } else if (scaling == Scaling::kSmooth || width < cw) {
+        magnification_ = 1;
+        filtered_ = true;
+    } else {
+        magnification_ = static_cast<int>(whole + 1);
+        filtered_ = true;
+    }
+    destination_ = {static_cast<int>((ww - width) / 2), static_cast<int>((wh - height) / 2),
+                    static_cast<int>(width), static_cast<int>(height)};
 }
 
 Point CanvasLayout::WindowToCanvas(Point window) const {

@@ -5,27 +5,40 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <iostream>
+#include <stdexcept>
 #include <string_view>
 #include <system_error>
 
 #include "platform/control_list_box.h"
 #include "platform/event_loop.h"
 #include "platform/sdl/key_codes.h"
+#include "platform/sdl/player_icon.h"
+#include "platform/sdl/screenshot.h"
+#include "platform/sdl/window_manager.h"
 
 namespace morvane::sdl {
 namespace {
 
 WindowHandle MakeWindow(const WindowOptions& options) {
-    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (options.full_screen) {
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    }
+    // Full screen is switched on once the window exists, where it can be seen whether a window
+    // manager will do it.
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     WindowHandle window(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED,
                                          SDL_WINDOWPOS_CENTERED, std::max(options.width, 1),
                                          std::max(options.height, 1), flags));
     if (!window) {
         throw SdlError("Cannot open the game window");
+    }
+    SDL_SetWindowMinimumSize(window.get(), GameWindow::kMinimumWidth, GameWindow::kMinimumHeight);
+    constexpr int kIconSize = 64;
+    auto icon_pixels = DrawPlayerIcon(kIconSize);
+    if (SurfaceHandle icon(SDL_CreateRGBSurfaceWithFormatFrom(
+            icon_pixels.data(), kIconSize, kIconSize, 32, kIconSize * 4, SDL_PIXELFORMAT_ARGB8888));
+        icon) {
+        SDL_SetWindowIcon(window.get(), icon.get());
     }
     return window;
 }
@@ -117,6 +130,9 @@ GameWindow::GameWindow(const WindowOptions& options)
       scene_(renderer_.get(), font_),
       scaling_(options.scaling) {
     SetScaling(scaling_);
+    if (options.full_screen) {
+        SetFullScreen(true);
+    }
 }
 
 GameWindow::~GameWindow() = default;
@@ -175,6 +191,11 @@ bool GameWindow::Refresh() {
         SDL_SetRenderTarget(renderer_.get(), nullptr);
         drawn_revision_ = revision;
         must_draw_ = false;
+        if (TitleSource) {
+            if (std::string title = TitleSource(); title != game_title_) {
+                SetGameTitle(title);
+            }
+        }
     }
     cursors_.Show(desktop_->PointerToShow(), CursorScale());
     if (!must_show_) {
@@ -195,13 +216,51 @@ void GameWindow::Composite() {
     int height = 0;
     SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
     const CanvasLayout layout(kCanvasWidth, kCanvasHeight, width, height, scaling_);
+    SDL_Texture* source = canvas_.get();
+    SDL_SetTextureScaleMode(
+        canvas_.get(), layout.FilteredToDestination() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (layout.FilteredToDestination() && layout.Magnification() > 1) {
+        // Sharp: whole pixels first, then only the last fraction of a pixel is filtered.
+        if (SDL_Texture* magnified = MagnifiedCanvas(layout.Magnification())) {
+            SDL_SetTextureScaleMode(canvas_.get(), SDL_ScaleModeNearest);
+            SDL_SetRenderTarget(renderer_.get(), magnified);
+            SDL_RenderCopy(renderer_.get(), canvas_.get(), nullptr, nullptr);
+            source = magnified;
+        }
+    }
     SDL_SetRenderTarget(renderer_.get(), nullptr);
     SDL_RenderSetClipRect(renderer_.get(), nullptr);
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     const Rect& d = layout.Destination();
     const SDL_Rect dest{d.left, d.top, d.width, d.height};
-    SDL_RenderCopy(renderer_.get(), canvas_.get(), nullptr, &dest);
+    SDL_RenderCopy(renderer_.get(), source, nullptr, &dest);
+}
+
+SDL_Texture* GameWindow::MagnifiedCanvas(int magnification) {
+    if (magnified_by_ == magnification && magnified_) {
+        return magnified_.get();
+    }
+    magnified_.reset();
+    magnified_by_ = 0;
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_.get(), &info);
+    const int limit = std::min(info.max_texture_width > 0 ? info.max_texture_width : INT_MAX,
+                               info.max_texture_height > 0 ? info.max_texture_height : INT_MAX);
+    if (kCanvasWidth * magnification > limit || kCanvasHeight * magnification > limit) {
+        // Larger than the renderer can hold: filtered straight from the canvas.
+        return nullptr;
+    }
+    magnified_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
+                                       SDL_TEXTUREACCESS_TARGET, kCanvasWidth * magnification,
+                                       kCanvasHeight * magnification));
+    if (!magnified_) {
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(magnified_.get(), SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(magnified_.get(), SDL_ScaleModeLinear);
+    magnified_by_ = magnification;
+    return magnified_.get();
 }
 
 CanvasLayout GameWindow::Layout() const {
@@ -222,13 +281,7 @@ int GameWindow::CursorScale() const {
 void GameWindow::HandleEvent(const SDL_Event& event) {
     switch (event.type) {
         case SDL_QUIT:
-            if (desktop_ != nullptr) {
-                if (OnCloseRequested) {
-                    desktop_->Loop().Post(OnCloseRequested);
-                } else {
-                    desktop_->Loop().Quit();
-                }
-            }
+            RequestClose();
             return;
         case SDL_WINDOWEVENT:
             switch (event.window.event) {
@@ -249,6 +302,12 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
             // The canvas's contents were lost with the device.
             must_draw_ = true;
             return;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (HandlePlayerKey(event)) {
+                return;
+            }
+            break;
         default:
             break;
     }
@@ -276,14 +335,6 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
             break;
         case SDL_KEYDOWN: {
             const SDL_Keycode key = event.key.keysym.sym;
-            if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) &&
-                (event.key.keysym.mod & KMOD_ALT) != 0) {
-                if (event.key.repeat == 0) {
-                    SetFullScreen(!FullScreen());
-                }
-                swallow_enter_up_ = true;
-                break;
-            }
             if (const int code = KeyCodeOf(key); code != 0) {
                 desktop_->PostKeyDown(code, shift);
             }
@@ -294,10 +345,6 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
         }
         case SDL_KEYUP: {
             const SDL_Keycode key = event.key.keysym.sym;
-            if (swallow_enter_up_ && (key == SDLK_RETURN || key == SDLK_KP_ENTER)) {
-                swallow_enter_up_ = false;
-                break;
-            }
             if (const int code = KeyCodeOf(key); code != 0) {
                 desktop_->PostKeyUp(code, shift);
             }
@@ -311,6 +358,79 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
         default:
             break;
     }
+}
+
+bool GameWindow::HandlePlayerKey(const SDL_Event& event) {
+    const SDL_Keycode key = event.key.keysym.sym;
+    if (event.type == SDL_KEYUP) {
+        if (swallow_key_up_ != SDLK_UNKNOWN && key == swallow_key_up_) {
+            swallow_key_up_ = SDLK_UNKNOWN;
+            return true;
+        }
+        return false;
+    }
+    const Uint16 mod = event.key.keysym.mod;
+    const bool alt = (mod & KMOD_ALT) != 0;
+    const bool ctrl = (mod & KMOD_CTRL) != 0;
+    const bool first = event.key.repeat == 0;
+    if (((key == SDLK_RETURN || key == SDLK_KP_ENTER) && alt) || (key == SDLK_F11 && !alt)) {
+        if (first) {
+            SetFullScreen(!FullScreen());
+        }
+    } else if (key == SDLK_F12 && !alt && !ctrl) {
+        if (first) {
+            try {
+                Notice("screenshot saved: " + TakeScreenshot().string());
+            } catch (const std::runtime_error& error) {
+                Notice(error.what());
+            }
+        }
+    } else if (key == SDLK_m && ctrl && !alt) {
+        if (first && OnMuteToggled) {
+            OnMuteToggled();
+        }
+    } else if (key == SDLK_q && ctrl && !alt) {
+        if (first) {
+            RequestClose();
+        }
+    } else {
+        return false;
+    }
+    swallow_key_up_ = key;
+    return true;
+}
+
+void GameWindow::RequestClose() {
+    if (desktop_ == nullptr) {
+        return;
+    }
+    if (OnCloseRequested) {
+        desktop_->Loop().Post(OnCloseRequested);
+    } else {
+        desktop_->Loop().Quit();
+    }
+}
+
+void GameWindow::Notice(const std::string& line) {
+    if (OnNotice) {
+        OnNotice(line);
+    } else {
+        std::cerr << "morvane-player: " << line << '\n';
+    }
+}
+
+void GameWindow::SetGameTitle(const std::string& title) {
+    game_title_ = title;
+    const std::string shown = title.empty() ? std::string("Morvane Player") : title + kTitleSuffix;
+    SDL_SetWindowTitle(window_.get(), shown.c_str());
+}
+
+std::filesystem::path GameWindow::TakeScreenshot(const EnvironmentLookup& environment) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return SaveScreenshot(ReadCanvas(), kCanvasWidth, kCanvasHeight, PicturesFolder(environment),
+                          ScreenshotFileName(game_title_, local));
 }
 
 void GameWindow::PostWheel(int steps) {
@@ -344,19 +464,43 @@ std::string GameWindow::RendererName() const {
 }
 
 bool GameWindow::FullScreen() const {
-    return (SDL_GetWindowFlags(window_.get()) &
-            (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) != 0;
+    return covering_screen_ || (SDL_GetWindowFlags(window_.get()) &
+                                (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) != 0;
 }
 
 void GameWindow::SetFullScreen(bool on) {
-    SDL_SetWindowFullscreen(window_.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     must_show_ = true;
+    if (on == FullScreen()) {
+        return;
+    }
+    SDL_Window* window = window_.get();
+    if (!on && covering_screen_) {
+        covering_screen_ = false;
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowSize(window, windowed_.width, windowed_.height);
+        SDL_SetWindowPosition(window, windowed_.left, windowed_.top);
+        return;
+    }
+    if (!on || HasWindowManager(window)) {
+        SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        return;
+    }
+    // Nobody to ask: a window without a frame covering the whole screen it is on.
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) != 0) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    SDL_GetWindowPosition(window, &windowed_.left, &windowed_.top);
+    SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
+    covering_screen_ = true;
+    SDL_SetWindowBordered(window, SDL_FALSE);
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
 }
 
 void GameWindow::SetScaling(Scaling scaling) {
     scaling_ = scaling;
-    SDL_SetTextureScaleMode(
-        canvas_.get(), scaling == Scaling::kSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     must_show_ = true;
 }
 

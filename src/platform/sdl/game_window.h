@@ -3,12 +3,14 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/environment.h"
 #include "platform/input_source.h"
 #include "platform/sdl/canvas_layout.h"
 #include "platform/sdl/cursor_cache.h"
@@ -20,8 +22,9 @@
 namespace morvane::sdl {
 
 struct WindowOptions {
+    // The window's title until the game's own is known (SetGameTitle).
     std::string title = "Morvane Player";
-    Scaling scaling = Scaling::kSharp;
+    Scaling scaling = Scaling::kFit;
     bool full_screen = false;
     // The window's size while it is not full screen.
     int width = 800;
@@ -42,6 +45,11 @@ class GameWindow final : public InputSource {
   public:
     static constexpr int kCanvasWidth = 800;
     static constexpr int kCanvasHeight = 600;
+    // The smallest window: half the canvas, still big enough to hit the inventory's icons.
+    static constexpr int kMinimumWidth = 400;
+    static constexpr int kMinimumHeight = 300;
+    // What follows the game's title in the window's title bar.
+    static constexpr const char* kTitleSuffix = " - Morvane Player";
 
     // Throws SdlError when no window, renderer or font can be had.
     explicit GameWindow(const WindowOptions& options = {});
@@ -79,9 +87,24 @@ class GameWindow final : public InputSource {
     // Where the canvas lies in the window, in the window coordinates mouse events use.
     CanvasLayout Layout() const;
 
-    // Runs on the loop when the user closes the window; without one the loops that wait for
-    // the user are asked to end.
+    // The game's title (UTF-8) for the title bar ("TITLE - Morvane Player") and screenshots.
+    void SetGameTitle(const std::string& title);
+    // Where the game's title comes from once the game has read it: asked whenever the desktop
+    // changed, so the title bar follows without the game knowing of it.
+    std::function<std::string()> TitleSource;
+    const std::string& GameTitle() const { return game_title_; }
+
+    // Saves the canvas as a PNG in the pictures folder (see screenshot.h) and returns its path;
+    // throws std::runtime_error when it cannot be written.
+    std::filesystem::path TakeScreenshot(const EnvironmentLookup& environment = SystemEnvironment);
+
+    // Runs on the loop when the user closes the window or presses Ctrl+Q; without one the loops
+    // that wait for the user are asked to end.
     std::function<void()> OnCloseRequested;
+    // Ctrl+M: the player's own mute switch.
+    std::function<void()> OnMuteToggled;
+    // The player's own one-line reports to the user (the screenshot's path, or why it failed).
+    std::function<void(const std::string&)> OnNotice;
     // Runs right after a frame was shown (to measure how fast changes reach the screen).
     std::function<void()> OnPresented;
 
@@ -101,6 +124,11 @@ class GameWindow final : public InputSource {
 
   private:
     void Composite();
+    // The player's own keys (full screen, screenshot, mute, quit); true when `event` was one.
+    bool HandlePlayerKey(const SDL_Event& event);
+    void RequestClose();
+    void Notice(const std::string& line);
+    SDL_Texture* MagnifiedCanvas(int magnification);
     Point ToCanvas(int x, int y) const;
     void PostWheel(int steps);
     int CursorScale() const;
@@ -109,6 +137,10 @@ class GameWindow final : public InputSource {
     WindowHandle window_;
     RendererHandle renderer_;
     TextureHandle canvas_;
+    // The canvas magnified by whole pixels, filtered down from there to the window.
+    TextureHandle magnified_;
+    int magnified_by_ = 0;
+    std::string game_title_;
     Font font_;
     SceneRenderer scene_;
     CursorCache cursors_;
@@ -117,8 +149,12 @@ class GameWindow final : public InputSource {
     uint64_t drawn_revision_ = 0;
     bool must_draw_ = true;
     bool must_show_ = true;
-    // Alt+Enter switches the screen mode; its Enter never reaches the game.
-    bool swallow_enter_up_ = false;
+    // Full screen made by the player itself where no window manager does it, and where the
+    // window was before.
+    bool covering_screen_ = false;
+    Rect windowed_{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+    // The player's own keys never reach the game, neither going down nor coming up.
+    SDL_Keycode swallow_key_up_ = SDLK_UNKNOWN;
     uint64_t canvas_draws_ = 0;
     uint64_t frames_shown_ = 0;
 };

@@ -3,24 +3,46 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace morvane::sdl {
 
 SdlError::SdlError(const std::string& what) : std::runtime_error(what + ": " + SDL_GetError()) {}
 
+NoDisplayError::NoDisplayError()
+    : SdlError(Plain{},
+               "no display to open the game window on (DISPLAY and WAYLAND_DISPLAY "
+               "are not set or do not answer); use --headless to play without one") {}
+
+bool IsInvisibleVideoDriver(const char* name) {
+    const std::string driver = name != nullptr ? name : "";
+    return driver == "offscreen" || driver == "dummy";
+}
+
 SdlLibrary::SdlLibrary() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != 0;
+    };
+    // Without a display server to talk to, SDL would probe every driver it knows (and print
+    // what each one missed); a driver asked for by name (a console's kmsdrm) is still tried.
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER")) {
+        throw NoDisplayError();
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
+            throw NoDisplayError();
+        }
         throw SdlError("Cannot start SDL video");
     }
-    // With no display SDL falls back to drivers that draw nowhere: the player would run
-    // unseen, waiting for a user who cannot reach it. Only a caller who asks for such a driver
-    // (the tests) gets one.
-    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-    if ((driver == "offscreen" || driver == "dummy") && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+    // Without a display SDL may fall back on a driver that draws into memory only, and the
+    // game would run where nobody can see it; that is what an explicit request is for.
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (IsInvisibleVideoDriver(SDL_GetCurrentVideoDriver()) &&
+        (asked == nullptr || !IsInvisibleVideoDriver(asked))) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        SDL_SetError("set DISPLAY to show the window, or play with --headless");
-        throw SdlError("No display");
+        throw NoDisplayError();
     }
     if (TTF_Init() != 0) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/control_list_box.h"
 #include "platform/control_text_box.h"
 #include "sdl_fixture.h"
+#include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
@@ -94,22 +97,70 @@ TEST_F(InputTest, KeysAndTypedTextReachTheActiveWindow) {
     EXPECT_EQ(name.Text(), "Caf\xe9");
 }
 
-TEST_F(InputTest, AltEnterTogglesFullScreenWithoutReachingTheGame) {
+TEST_F(InputTest, ThePlayersOwnKeysActWithoutReachingTheGame) {
     std::vector<int> keys;
     main_.OnKeyDown = [&keys](int& key_code, int) { keys.push_back(key_code); };
     main_.OnKeyPress = [&keys](int& key_ascii) { keys.push_back(-key_ascii); };
-    const bool before = runtime_.window.FullScreen();
-    PushKey(SDLK_RETURN, KMOD_LALT);
+    int mutes = 0;
+    runtime_.window.OnMuteToggled = [&mutes] { ++mutes; };
+    std::vector<std::string> notices;
+    runtime_.window.OnNotice = [&notices](const std::string& line) { notices.push_back(line); };
+    testing::TempFolder pictures;
+    setenv("XDG_PICTURES_DIR", pictures.Path().c_str(), 1);
+    runtime_.window.SetGameTitle("Lighthouse Keeper");
+
+    for (const auto& [key, modifiers] :
+         {std::pair{SDLK_RETURN, KMOD_LALT}, {SDLK_F11, KMOD_NONE}}) {
+        const bool before = runtime_.window.FullScreen();
+        PushKey(key, modifiers);
+        Deliver();
+        EXPECT_NE(runtime_.window.FullScreen(), before) << SDL_GetKeyName(key);
+        PushKey(key, modifiers);
+        Deliver();
+        EXPECT_EQ(runtime_.window.FullScreen(), before) << SDL_GetKeyName(key);
+    }
+
+    PushKey(SDLK_m, KMOD_LCTRL);
+    PushKey(SDLK_m, KMOD_RCTRL);
     Deliver();
-    EXPECT_NE(runtime_.window.FullScreen(), before);
-    PushKey(SDLK_RETURN, KMOD_LALT);
+    EXPECT_EQ(mutes, 2);
+
+    PushKey(SDLK_F12);
     Deliver();
-    EXPECT_EQ(runtime_.window.FullScreen(), before);
+    ASSERT_EQ(notices.size(), 1U);
+    std::vector<std::filesystem::path> shots;
+    for (const auto& entry : std::filesystem::directory_iterator(pictures.Path())) {
+        shots.push_back(entry.path());
+    }
+    ASSERT_EQ(shots.size(), 1U);
+    EXPECT_EQ(notices[0], "screenshot saved: " + shots[0].string());
+    EXPECT_EQ(shots[0].filename().string().rfind("Lighthouse_Keeper-", 0), 0U);
+    unsetenv("XDG_PICTURES_DIR");
+
+    EXPECT_FALSE(runtime_.loop.QuitRequested());
+    PushKey(SDLK_q, KMOD_LCTRL);
+    Deliver();
+    EXPECT_TRUE(runtime_.loop.QuitRequested());
     EXPECT_TRUE(keys.empty());
 
+    // Without its modifier each key is the game's again.
     PushKey(SDLK_RETURN);
+    PushKey(SDLK_m);
     Deliver();
-    EXPECT_EQ(keys, (std::vector<int>{key::kReturn, -key::kReturn}));
+    EXPECT_EQ(keys, (std::vector<int>{key::kReturn, -key::kReturn, 'M'}));
+}
+
+TEST_F(InputTest, TheTitleBarFollowsTheGamesTitle) {
+    SDL_Window* window = runtime_.window.NativeWindow();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Morvane Player");
+    std::string title = "Lighthouse Keeper";
+    runtime_.window.TitleSource = [&title] { return title; };
+    runtime_.window.Refresh();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Lighthouse Keeper - Morvane Player");
+    title = "Caf\xc3\xa9 Noir";
+    main_.Animation.SetVisible(false);
+    runtime_.window.Refresh();
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Caf\xc3\xa9 Noir - Morvane Player");
 }
 
 TEST_F(InputTest, TheWheelScrollsTheListUnderThePointer) {

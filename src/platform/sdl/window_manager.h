@@ -1,0 +1,12 @@
+#pragma once
+
+#include <SDL.h>
+
+namespace morvane::sdl {
+
+// Whether a window manager looks after `window`'s screen. Full screen on X11 is a request to the
+// window manager; on a bare X server (a kiosk, a virtual display) nobody answers it, and the
+// player makes the window cover the screen itself. Other systems count as managed.
+bool HasWindowManager(SDL_Window* window);
+
+}  // namespace morvane::sdl

@@ -1,0 +1,118 @@
+#include "player/option_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+
+namespace morvane {
+namespace {
+
+using Kind = OptionSpec::Kind;
+
+std::optional<std::string> SetFlag(bool& target, std::string_view value) {
+    target = value == "true";
+    return std::nullopt;
+}
+
+std::optional<std::string> SetPath(std::optional<std::filesystem::path>& target,
+                                   std::string_view value, std::string_view what) {
+    if (value.empty()) {
+        return std::string(what) + " must not be empty";
+    }
+    target = std::filesystem::path(value);
+    return std::nullopt;
+}
+
+std::optional<std::string> SetScale(PlayerOptions& options, std::string_view value) {
+    const auto scaling = ScalingFromName(value);
+    if (!scaling) {
+        return "scale must be fit, integer or smooth, not '" + std::string(value) + "'";
+    }
+    options.scaling = *scaling;
+    return std::nullopt;
+}
+
+std::optional<std::string> SetVolume(PlayerOptions& options, std::string_view value) {
+    int volume = -1;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), volume);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() || volume < 0 ||
+        volume > 100) {
+        return "volume must be a whole number from 0 to 100, not '" + std::string(value) + "'";
+    }
+    options.volume = volume;
+    return std::nullopt;
+}
+
+constexpr std::array kOptions = {
+    OptionSpec{"fullscreen", 'f', Kind::kSwitch, true, "",
+               "start in full screen (F11 or Alt+Enter toggles)",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.full_screen, v); }},
+    OptionSpec{"windowed", 'w', Kind::kSwitch, true, "", "start in a window (the default)",
+               [](PlayerOptions& o, std::string_view v) {
+                   o.full_screen = v != "true";
+                   return std::optional<std::string>();
+               }},
+    OptionSpec{"scale", 0, Kind::kValue, true, "fit|integer|smooth",
+               "how the 800x600 picture fills the window: as large as fits, kept sharp "
+               "(fit, the default); whole multiples only (integer); filtered (smooth)",
+               SetScale},
+    OptionSpec{"volume", 0, Kind::kValue, true, "0..100",
+               "master volume in percent over the game's own volumes (default 100)", SetVolume},
+    OptionSpec{"mute", 'm', Kind::kSwitch, true, "", "start silent (Ctrl+M toggles)",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.mute, v); }},
+    OptionSpec{
+        "soundfont", 0, Kind::kValue, true, "FILE", "General MIDI soundfont (.sf2) for MIDI music",
+        [](PlayerOptions& o, std::string_view v) { return SetPath(o.soundfont, v, "soundfont"); }},
+    OptionSpec{"saves", 0, Kind::kValue, true, "DIR",
+               "folder for saved games instead of the game's Saved folder",
+               [](PlayerOptions& o, std::string_view v) { return SetPath(o.saves, v, "saves"); }},
+    OptionSpec{
+        "log-file", 0, Kind::kValue, true, "FILE", "also write the log lines to FILE",
+        [](PlayerOptions& o, std::string_view v) { return SetPath(o.log_file, v, "log-file"); }},
+    OptionSpec{"log", 0, Kind::kSwitch, true, "", "turn the game's log on from the start",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.log, v); }},
+    OptionSpec{"headless", 0, Kind::kSwitch, false, "",
+               "no window and no sound, on a virtual clock (for walkthrough scripts)",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.headless, v); }},
+    OptionSpec{"script", 0, Kind::kValue, false, "FILE|-",
+               "play a walkthrough script as the user ('-': standard input)",
+               [](PlayerOptions& o, std::string_view v) {
+                   if (v.empty()) {
+                       return std::optional<std::string>("script needs a file name or -");
+                   }
+                   o.script = std::string(v);
+                   return std::optional<std::string>();
+               }},
+    OptionSpec{"trace-media", 0, Kind::kSwitch, false, "",
+               "print a line for every sound, music and movie started",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.trace_media, v); }},
+};
+
+}  // namespace
+
+std::span<const OptionSpec> PlayerOptionTable() {
+    return kOptions;
+}
+
+const OptionSpec* FindOption(std::string_view name) {
+    const auto it = std::find_if(kOptions.begin(), kOptions.end(),
+                                 [name](const OptionSpec& spec) { return spec.name == name; });
+    return it != kOptions.end() ? &*it : nullptr;
+}
+
+std::optional<bool> ParseSwitchValue(std::string_view value) {
+    std::string word;
+    for (const char c : value) {
+        word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (word == "true" || word == "yes" || word == "on" || word == "1") {
+        return true;
+    }
+    if (word == "false" || word == "no" || word == "off" || word == "0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+}  // namespace morvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/canvas_scaling.h"
+
+namespace morvane {
+
+// How the player was started: the command line over the settings file over these defaults.
+struct PlayerOptions {
+    // Empty: the folder of the executable, the game the player is installed in.
+    std::filesystem::path game_folder;
+    // No window, no audio device, a virtual clock.
+    bool headless = false;
+    // A walkthrough script to play as the user; "-" reads it from standard input.
+    std::optional<std::string> script;
+    // Logging is on from the start.
+    bool log = false;
+    // Media lines on standard output too.
+    bool trace_media = false;
+
+    // The window fills the screen from the start.
+    bool full_screen = false;
+    Scaling scaling = Scaling::kFit;
+    // The master volume in percent, over the game's own volumes; mute silences everything.
+    int volume = 100;
+    bool mute = false;
+    // The General MIDI soundfont for MIDI music; unset: searched for.
+    std::optional<std::filesystem::path> soundfont;
+    // Where saved games go; unset: the game's own `Saved` folder.
+    std::optional<std::filesystem::path> saves;
+    // A copy of the run's log lines, written to this file.
+    std::optional<std::filesystem::path> log_file;
+};
+
+}  // namespace morvane
