@@ -205,6 +205,8 @@ struct GameState {
     Integer DebugMode = 0;
     std::string GameTitle;
     bool RunningFromCD = false;
+    // The CD (1 to 4) believed to be in the drive; 0 when none was identified.
+    Integer CurrentCd = 0;
     Integer MovieSizeMode = 0;
 
     // Interface sounds from the general settings: the button click and the hover sound.

@@ -27,6 +27,8 @@ struct GeneralSettings {
     Integer MovieSizeMode = 0;
     bool ExitPictureEnabled = false;
     std::string ExitPicture;
+    // The game is set up to run from its CDs (the run-from-CD option).
+    bool RunFromCd = false;
     std::array<std::string, 4> CdLabels;
     std::array<Integer, 4> CdFirstScene{};
     std::array<Integer, 4> CdLastScene{};

@@ -73,7 +73,7 @@ void ApplyValues(FlowContext& ctx, const GeneralRecord& general) {
         s.CdFirstScene[cd] = general.CdFirstScene[cd];
         s.CdLastScene[cd] = general.CdLastScene[cd];
     }
-    ctx.State.RunningFromCD = general.RunsFromCd == 1;
+    s.RunFromCd = general.RunsFromCd == 1;
     // The engine's own buttons and movies read these from the game state.
     ctx.State.ClickSound = s.ClickSound;
     ctx.State.ClickVolume = s.ClickVolume;

@@ -1,5 +1,6 @@
 #include "flow/new_game.h"
 
+#include "debug/notify_log.h"
 #include "flow/general_settings.h"
 #include "platform/desktop.h"
 
@@ -65,7 +66,7 @@ void TurnDebuggingOn(FlowContext& ctx) {
     Forms& windows = ctx.Windows;
     windows.NoWin.List1.Clear();
     windows.Main.Command1.SetVisible(true);
-    windows.NoWin.Show();
+    ShowNotifyWindow(windows);
     ctx.State.LogSwitch = windows.MvDebug.Check1.Value() == CheckBox::kChecked;
 }
 

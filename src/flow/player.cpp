@@ -1,8 +1,11 @@
 #include "flow/player.h"
 
+#include "debug/debug_commands.h"
+#include "debug/notify_log.h"
 #include "debug/script_driver.h"
 #include "engine/database_open.h"
 #include "engine/engine_wiring.h"
+#include "flow/cd_checks.h"
 #include "interaction/interaction_wiring.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
@@ -16,6 +19,7 @@
 #include "platform/control_list_box.h"
 #include "platform/sdl/canvas_message_box.h"
 #include "platform/sdl/game_window.h"
+#include "platform/sdl/window_display.h"
 #include "platform/window.h"
 
 namespace morvane {
@@ -41,18 +45,26 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
               engine_hooks_, LogSink()),
       interaction_(engine_, forms_),
+      debug_(interaction_),
       flow_services_(engine_, interaction_, [this] { ShutDown(); }) {
     desktop_.SetPictures(&pictures_);
     desktop_.SetMovieEngine(movie_engine_.get());
     engine_.Trace = media_trace_;
     AttachEngine(engine_);
     AttachInteraction(interaction_);
+    AttachNotifyWindow(debug_);
+    AttachDebugWindow(debug_);
     engine_hooks_.AttachInteraction(interaction_);
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
+    flow_->Context().GameDrives = &drives_;
+    engine_hooks_.AttachSceneCdCheck(
+        [this](Integer scene) { return CheckSceneCd(flow_->Context(), scene); });
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);
+        display_ = std::make_unique<sdl::WindowDisplay>(*window_);
+        flow_services_.SetDisplay(display_.get());
         if (canvas_message_box_) {
             canvas_message_box_->Attach(desktop_);
         }
@@ -110,11 +122,7 @@ Player::~Player() = default;
 
 void Player::LogLine(const std::string& text) {
     output_.Log(text);
-    // The notify window is made on first use, also while it is hidden.
-    forms_.NoWin.Load();
-    ListBox& list = forms_.NoWin.List1;
-    list.AddItem(text);
-    list.SetListIndex(list.ListCount() - 1);
+    AppendNotifyLine(forms_, text);
 }
 
 std::function<void(const std::string&)> Player::LogSink() {

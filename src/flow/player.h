@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "debug/debug_context.h"
 #include "debug/script.h"
 #include "debug/script_output.h"
 #include "engine/engine_context.h"
@@ -26,7 +27,9 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/display.h"
 #include "platform/event_loop.h"
+#include "platform/linux_drives.h"
 #include "platform/message_box_headless.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
@@ -143,8 +146,14 @@ class Player {
     EngineContext engine_;
     // The user's side of the game: scene objects, arrows, inventory, close-up and map.
     InteractionContext interaction_;
+    // The author's notify and debug windows.
+    DebugContext debug_;
     // Start-up, the menus, new games, quitting and shutdown.
     PlayerFlowServices flow_services_;
+    // The screen the display check looks at; none headless.
+    std::unique_ptr<Display> display_;
+    // The machine's drives, for the CD checks.
+    LinuxDrives drives_;
     std::unique_ptr<GameFlow> flow_;
 };
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/engine_context.h"
+#include "flow/display_check.h"
 #include "flow/flow_services.h"
 #include "interaction/interaction_context.h"
 
@@ -10,7 +11,7 @@ namespace morvane {
 
 // Start-up, the menus and quitting as the running player answers them: scenes and sounds go
 // through the engine, the starting inventory and map through the interaction, and the parts
-// that come later (CDs, the display mode, saved games) answer at once.
+// that come later (saved games) answer at once.
 class PlayerFlowServices final : public FlowServices {
   public:
     PlayerFlowServices(EngineContext& engine, InteractionContext& interaction,
@@ -33,9 +34,10 @@ class PlayerFlowServices final : public FlowServices {
     void ReleaseSound() override;
     void TraceMovie(const std::string& file, Long volume) override;
 
-    void CheckRes() override {}
-    void RestoreDisplay() override {}
-    void IdentifyCd() override {}
+    // Where the display check goes; none headless, where there is no screen to fill.
+    void SetDisplay(Display* display) { display_ = display; }
+    void CheckRes() override;
+    void RestoreDisplay() override;
     void MakeSavedGamesFolder() override {}
     void EndProcess() override { end_process_(); }
 
@@ -43,6 +45,8 @@ class PlayerFlowServices final : public FlowServices {
     EngineContext& engine_;
     InteractionContext& interaction_;
     std::function<void()> end_process_;
+    Display* display_ = nullptr;
+    DisplayModeState display_state_;
 };
 
 }  // namespace morvane

@@ -53,7 +53,8 @@ TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
           Do([this] { forms_.StartForm.MVXGIFLogo.OnPlayFinished(); }), Wait(10'000)});
     EXPECT_TRUE(forms_.MainMenu.Visible());
     EXPECT_EQ(services_.midi_inits, 1);
-    EXPECT_EQ(services_.Count("IdentifyCd"), 1);
+    // The drives are looked at once, by the CD identification.
+    EXPECT_EQ(services_.Count("Mounts"), 1);
 }
 
 TEST_F(StartupTest, StartAppOpensTheGameInItsOrderAndShowsTheMenu) {
@@ -61,13 +62,13 @@ TEST_F(StartupTest, StartAppOpensTheGameInItsOrderAndShowsTheMenu) {
     StartToMenu();
     std::vector<std::string> order;
     for (const std::string& call : services_.calls) {
-        if (call == "CheckRes" || call == "InitMidi" || call == "IdentifyCd" ||
+        if (call == "CheckRes" || call == "InitMidi" || call == "Mounts" ||
             call == "MakeSavedGamesFolder") {
             order.push_back(call);
         }
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"CheckRes", "InitMidi", "IdentifyCd",
-                                               "MakeSavedGamesFolder"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"CheckRes", "InitMidi", "Mounts", "MakeSavedGamesFolder"}));
     EXPECT_EQ(state_.SceneCount, 3);
     EXPECT_FALSE(flow_->Context().Flow.StartingUp);
 }
