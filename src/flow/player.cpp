@@ -19,6 +19,7 @@
 #include "platform/control_list_box.h"
 #include "platform/sdl/canvas_message_box.h"
 #include "platform/sdl/game_window.h"
+#include "platform/sdl/sdl_clipboard.h"
 #include "platform/sdl/window_display.h"
 #include "platform/window.h"
 
@@ -32,7 +33,8 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
       output_(out, options.trace_media),
       media_trace_(MediaTraceSink()),
       message_box_(out),
-      desktop_(loop_, ChooseMessageBox(), clipboard_),
+      clipboard_(MakeClipboard()),
+      desktop_(loop_, ChooseMessageBox(), *clipboard_),
       state_(GamePaths(options.game_folder)),
       pictures_(state_.Paths),
       media_(MakeMediaDevices()),
@@ -63,6 +65,7 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (window_) {
         window_->Attach(desktop_);
+        window_->SetMainWindow(&forms_.Main);
         display_ = std::make_unique<sdl::WindowDisplay>(*window_);
         flow_services_.SetDisplay(display_.get());
         if (canvas_message_box_) {
@@ -116,6 +119,13 @@ MessageBoxService& Player::ChooseMessageBox() {
     }
     canvas_message_box_ = std::make_unique<sdl::CanvasMessageBox>(window_->GetFont());
     return *canvas_message_box_;
+}
+
+std::unique_ptr<Clipboard> Player::MakeClipboard() const {
+    if (window_ && !options_.script) {
+        return std::make_unique<sdl::SdlClipboard>();
+    }
+    return std::make_unique<MemoryClipboard>();
 }
 
 Player::~Player() = default;

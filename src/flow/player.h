@@ -116,6 +116,7 @@ class Player {
     MediaDevices MakeMediaDevices();
     std::unique_ptr<MovieEngine> MakeMovieEngine();
     MessageBoxService& ChooseMessageBox();
+    std::unique_ptr<Clipboard> MakeClipboard() const;
 
     PlayerOptions options_;
     // Made first and released last: the clock sleeps in it and the canvas boxes draw with it.
@@ -128,7 +129,9 @@ class Player {
     MediaTrace media_trace_;
     HeadlessMessageBox message_box_;
     std::unique_ptr<sdl::CanvasMessageBox> canvas_message_box_;
-    MemoryClipboard clipboard_;
+    // The desktop's clipboard in a window; the player's own headless and under a script, so
+    // that a script neither depends on nor changes what the user copied.
+    std::unique_ptr<Clipboard> clipboard_;
     Desktop desktop_;
     GameState state_;
     PictureService pictures_;

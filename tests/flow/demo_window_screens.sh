@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Photographs the demo game in a window on a virtual X display: the main menu after the logo
-# and the credits, and scene 1 after a click on New Game. Both photographs stay in
-# BUILD/artefacts/ (main-menu.png, scene-1.png) for a person to look at; the test fails when
+# and the credits, scene 1 after a click on New Game, and scene 1 in debugging mode with the
+# notify window expanded and the debug window open. The photographs stay in BUILD/artefacts/
+# (main-menu.png, scene-1.png, debug-windows.png) for a person to look at; the test fails when
 # the program cannot be photographed or a photograph is one flat colour (nothing drawn).
 #
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
@@ -22,11 +23,20 @@ cp -r "$build_dir/games/demo" "$work/demo"
 printf 'wait 6000\nexpect visible MainMenu\nwait 60000\n' > "$work/menu.txt"
 printf 'wait 6000\nclick MainMenu.Buttn(2)\nwait 60000\n' > "$work/scene.txt"
 
+# The same game in debugging mode (general field 13 = 1).
+"$build_dir/morvane-tool" dump "$work/demo" | sed '0,/"13": *0/s//"13": 1/' > "$work/debug.json"
+cp -r "$work/demo" "$work/debug"
+"$build_dir/morvane-tool" build "$work/debug.json" "$work/debug"
+printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 1500' 'click NoWin.CompExp' \
+  'click Main.Command1' 'click MvDebug.Check1' 'type MvDebug.QueryFlag 9' 'click MvDebug.Command2' \
+  'type MvDebug.LdScn 2' 'click MvDebug.Command1' 'click MvDebug.Command5' 'click Main.Command1' \
+  'wait 60000' > "$work/debug.txt"
+
 status=0
 shoot() {
-  local name=$1 script=$2
+  local name=$1 script=$2 game=${3:-$work/demo}
   "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay 10 --screen 1024x768 -- \
-    "$build_dir/morvane-player" "$work/demo" --script "$script" || return 1
+    "$build_dir/morvane-player" "$game" --script "$script" || return 1
   local spread
   spread=$(convert "$artefacts/$name" -format '%[fx:standard_deviation]' info:)
   echo "$name: standard deviation $spread"
@@ -38,4 +48,5 @@ shoot() {
 
 shoot main-menu.png "$work/menu.txt" || status=1
 shoot scene-1.png "$work/scene.txt" || status=1
+shoot debug-windows.png "$work/debug.txt" "$work/debug" || status=1
 exit $status
