@@ -35,7 +35,7 @@ printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 1500' 'click NoWin.Com
 status=0
 shoot() {
   local name=$1 script=$2 game=${3:-$work/demo}
-  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay 10 --screen 1024x768 -- \
+  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay 30 --screen 1024x768 -- \
     "$build_dir/morvane-player" "$game" --script "$script" || return 1
   local spread
   spread=$(convert "$artefacts/$name" -format '%[fx:standard_deviation]' info:)
