@@ -94,6 +94,20 @@ std::string GameText(std::string_view utf8) {
     return *text;
 }
 
+// "\n" in an expected clipboard text stands for a line feed, "\\" for a backslash.
+std::string ClipboardText(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
+            out += text[i + 1] == 'n' ? '\n' : '\\';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 struct KeyName {
     std::string_view name;
     int code;
@@ -253,6 +267,19 @@ void ParseExpect(std::string_view rest, ScriptCommand& command) {
         }
         command.shown = mark == "shown";
         NoMore(rest);
+    } else if (what == "clipboard") {
+        command.kind = CommandKind::kExpectClipboard;
+        command.text = ClipboardText(GameText(rest));
+    } else if (what == "count" || what == "height") {
+        command.kind = what == "count" ? CommandKind::kExpectCount : CommandKind::kExpectHeight;
+        command.control = ControlWord(rest);
+        command.numbers.push_back(Number(NextWord(rest), "the number", 0, 1'000'000));
+        NoMore(rest);
+    } else if (what == "minimized" || what == "restored") {
+        command.kind =
+            what == "minimized" ? CommandKind::kExpectMinimized : CommandKind::kExpectRestored;
+        command.control = ControlWord(rest);
+        NoMore(rest);
     } else {
         Fail("unknown expectation \"" + std::string(what) + "\"");
     }
@@ -295,6 +322,16 @@ ScriptCommand ParseCommand(std::string_view rest, int line) {
         if (command.text.empty()) {
             Fail("the text is missing");
         }
+    } else if (verb == "retype") {
+        // Selects what the box holds and types over it; an empty text just empties it.
+        command.kind = CommandKind::kType;
+        command.replace = true;
+        command.control = ControlWord(rest);
+        command.text = GameText(rest);
+    } else if (verb == "restore") {
+        command.kind = CommandKind::kRestore;
+        command.control = ControlWord(rest);
+        NoMore(rest);
     } else if (verb == "answer") {
         command.kind = CommandKind::kAnswer;
         command.answer = ParseAnswer(NextWord(rest));

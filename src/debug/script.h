@@ -30,6 +30,12 @@ enum class CommandKind {
     kExpectPointer,
     kExpectPlaying,
     kExpectLocation,
+    kExpectClipboard,
+    kExpectCount,
+    kExpectHeight,
+    kExpectMinimized,
+    kExpectRestored,
+    kRestore,
     kState,
 };
 
@@ -41,13 +47,16 @@ enum class PointerWanted { kImage, kItem, kItemHighlighted };
 struct ScriptCommand {
     int line = 0;
     CommandKind kind = CommandKind::kState;
-    // click, hover, type, select, expect visible / hidden / caption: "Window.Name(Index)".
+    // click, hover, type, retype, select, restore, expect visible / hidden / caption / count /
+    // height / minimized / restored: "Window.Name(Index)".
     std::string control;
-    // type, select, expect caption: the rest of the line in the game's Windows-1252 bytes;
+    // type, select, expect caption / clipboard: the rest of the line in the game's Windows-1252
+    // bytes (for the clipboard with "\n" standing for a line feed);
     // expect playing: the file's bare name.
     std::string text;
-    // wait: ms; expect flag: number, value; expect scene / in-hand / location / pointer: the
-    // number; expect inventory: the items; expect playing: the channel.
+    // wait: ms; expect count: the list's items; expect height: pixels; expect flag: number, value;
+    // expect scene / in-hand / location / pointer: the number; expect inventory: the items; expect
+    // playing: the channel.
     std::vector<long long> numbers;
     MouseButton button = MouseButton::kLeft;
     int key_code = 0;
@@ -58,6 +67,8 @@ struct ScriptCommand {
     bool none = false;
     // expect location N shown (true) / hidden (false).
     bool shown = false;
+    // retype: the text box is emptied before the text goes in.
+    bool replace = false;
 };
 
 struct ScriptError {

@@ -8,9 +8,11 @@
 #include "debug/script_output.h"
 #include "platform/control.h"
 #include "platform/control_list_box.h"
+#include "platform/control_text_box.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
 #include "platform/screen_pointer.h"
+#include "platform/window.h"
 
 namespace morvane {
 namespace {
@@ -24,6 +26,11 @@ bool NamesControl(CommandKind kind) {
         case CommandKind::kExpectVisible:
         case CommandKind::kExpectHidden:
         case CommandKind::kExpectCaption:
+        case CommandKind::kExpectCount:
+        case CommandKind::kExpectHeight:
+        case CommandKind::kExpectMinimized:
+        case CommandKind::kExpectRestored:
+        case CommandKind::kRestore:
             return true;
         default:
             return false;
@@ -39,7 +46,8 @@ std::string Unsuitable(const ScriptCommand& command, const Control& control) {
     if (command.kind == CommandKind::kType && control.Kind() != ControlKind::kTextBox) {
         return command.control + " is not a text box";
     }
-    if (command.kind == CommandKind::kSelect && !IsList(control)) {
+    if ((command.kind == CommandKind::kSelect || command.kind == CommandKind::kExpectCount) &&
+        !IsList(control)) {
         return command.control + " is not a list";
     }
     return {};
@@ -151,6 +159,17 @@ std::optional<InputStep> ScriptDriver::Run(const ScriptCommand& command, EventLo
         case CommandKind::kAnswer:
             answers_(command.answer);
             return std::nullopt;
+        case CommandKind::kRestore: {
+            // The user brings a minimised window back from the task bar: no click reaches it.
+            Control* target = Resolve(command);
+            if (target == nullptr) {
+                error_ = ScriptError{command.line, "unknown control " + command.control};
+                return std::nullopt;
+            }
+            Window& window = target->OwnerWindow();
+            desktop_.Loop().Post([&window] { window.SetMinimized(false); });
+            return InputStep::Continue();
+        }
         case CommandKind::kState:
             output_.State(DescribeState());
             return std::nullopt;
@@ -170,6 +189,10 @@ void ScriptDriver::Act(const ScriptCommand& command, Control& target) {
             desktop_.PostMouseMove(centre);
             break;
         case CommandKind::kType:
+            if (command.replace && target.Kind() == ControlKind::kTextBox) {
+                auto& box = static_cast<TextBox&>(target);
+                desktop_.Loop().Post([&box] { box.SetText(""); });
+            }
             desktop_.PostText(target, command.text);
             break;
         case CommandKind::kSelect: {
@@ -287,6 +310,38 @@ void ScriptDriver::Expect(const ScriptCommand& command) {
             Check(command, holds,
                   "channel " + std::to_string(channel) + " plays " + playing.value_or("nothing") +
                       ", expected " + (command.none ? std::string("nothing") : command.text));
+            break;
+        }
+        case CommandKind::kExpectClipboard: {
+            const std::string text = desktop_.GetClipboard().GetText();
+            Check(command, text == command.text,
+                  "the clipboard holds " + Quoted(text) + ", expected " + Quoted(command.text));
+            break;
+        }
+        case CommandKind::kExpectCount:
+        case CommandKind::kExpectHeight:
+        case CommandKind::kExpectMinimized:
+        case CommandKind::kExpectRestored: {
+            const Control* control = Resolve(command);
+            if (control == nullptr) {
+                error_ = ScriptError{command.line, "unknown control " + command.control};
+                break;
+            }
+            if (command.kind == CommandKind::kExpectCount) {
+                const int count = static_cast<const ListBox*>(control)->ListCount();
+                Check(command, count == n.at(0),
+                      command.control + " holds " + std::to_string(count) + " items, expected " +
+                          std::to_string(n.at(0)));
+            } else if (command.kind == CommandKind::kExpectHeight) {
+                Check(command, control->Height() == n.at(0),
+                      command.control + " is " + std::to_string(control->Height()) +
+                          " high, expected " + std::to_string(n.at(0)));
+            } else {
+                const bool minimized = control->OwnerWindow().Minimized();
+                const bool wanted = command.kind == CommandKind::kExpectMinimized;
+                Check(command, minimized == wanted,
+                      command.control + " is " + (minimized ? "minimized" : "not minimized"));
+            }
             break;
         }
         case CommandKind::kExpectLocation: {

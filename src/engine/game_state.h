@@ -114,6 +114,8 @@ struct GeneralSettings {
     Integer MovieSizeMode = 0;
     bool ExitPictureEnabled = false;
     std::string ExitPicture;
+    // The game is set up to run from its CDs (the run-from-CD option).
+    bool RunFromCd = false;
     std::array<std::string, 4> CdLabels;
     std::array<Integer, 4> CdFirstScene{};
     std::array<Integer, 4> CdLastScene{};
@@ -230,6 +232,8 @@ struct GameState {
     bool RunningFromCD = false;
     // Copied from the general record when it is opened.
     GeneralSettings Settings;
+    // The CD (1 to 4) believed to be in the drive; 0 when none was identified.
+    Integer CurrentCd = 0;
 
     // Start-up options read by GetInitData before the databases are opened.
     bool EngineLogoWanted = false;

@@ -148,8 +148,9 @@ class MainView {
 class EngineHooks {
   public:
     virtual ~EngineHooks() = default;
-    // Returns when the CD holding the scene is in the drive.
-    virtual void CheckSceneCd(Integer scene) = 0;
+    // Returns true when the CD holding the scene is in the drive, false when the program was
+    // shut down instead (the load then ends at once).
+    virtual bool CheckSceneCd(Integer scene) = 0;
     virtual void AddInventoryItem(Integer item, Integer replace, Integer slot) = 0;
 };
 

@@ -107,8 +107,8 @@ void LoadSceneSteps(EngineContext& ctx, Integer SceneNo) {
         }
     }
 
-    if (s.RunningFromCD) {
-        ctx.Hooks.CheckSceneCd(SceneNo);
+    if (s.RunningFromCD && !ctx.Hooks.CheckSceneCd(SceneNo)) {
+        return;
     }
 
     if (!h.Background.empty()) {

@@ -1,19 +1,13 @@
 #pragma once
 
 #include "base/integer.h"
+#include "engine/hover_codes.h"
 #include "flow/flow_context.h"
 #include "platform/control_array.h"
 #include "platform/control_display.h"
 #include "platform/control_timer.h"
 
 namespace morvane {
-
-// The last-hovered-button codes of the save and load dialogs.
-namespace hover {
-inline constexpr Integer kDialogNeutral = 97;
-inline constexpr Integer kDialogCancel = 98;
-inline constexpr Integer kDialogOk = 99;
-}  // namespace hover
 
 // A dialog's OK and Cancel looks, held in its Image1: 1 OK highlighted, 2 OK normal, 3 Cancel
 // highlighted, 4 Cancel normal.
@@ -26,10 +20,7 @@ void ShowDialogLooks(Dialog& dialog, bool ok_highlighted, bool cancel_highlighte
 // The hover sound of a dialog button, once per entry: it plays when the last-hovered code is
 // another button's and then holds this button's code.
 inline void DialogHoverSound(FlowContext& ctx, Integer code) {
-    if (!ctx.Flow.Settings.MouseOverSound.empty() && ctx.Flow.LastHoveredButton != code) {
-        ctx.Flow.LastHoveredButton = code;
-        PlayHoverSound(ctx);
-    }
+    PlayHoverSoundFor(ctx, code);
 }
 
 // Wires the pointer-over looks and sounds of a dialog: OK (code 99) and Cancel (98) light up
@@ -46,7 +37,7 @@ void AttachDialogHover(FlowContext& ctx, Dialog& dialog) {
     };
     const auto neutral = [&ctx, &dialog](const MouseArgs&) {
         ShowDialogLooks(dialog, false, false);
-        ctx.Flow.LastHoveredButton = hover::kDialogNeutral;
+        ctx.State.LastHoveredButton = hover::kDialogNeutral;
     };
     dialog.File1.OnMouseMove = neutral;
     dialog.OnMouseMove = neutral;

@@ -16,6 +16,7 @@
 namespace morvane {
 
 class BuiltInLook;
+class Drives;
 
 // Everything start-up, the menus and quitting work on: the game state, the game's windows, the
 // rest of the player behind its services, the pictures of the built-in look, and the flow's own
@@ -32,6 +33,8 @@ struct FlowContext {
     const BuiltInLook& Look;
     // How opening the databases reaches the windows; set by whoever owns the context.
     DatabaseUi* Databases = nullptr;
+    // The machine's drives, for the CD checks; none means the game is on a hard disk.
+    const Drives* GameDrives = nullptr;
     FlowState Flow;
     SavedGamesState Saves;
 

@@ -9,7 +9,8 @@ namespace morvane {
 // What start-up, the menus and quitting ask of the rest of the player: the engine's scene
 // loader and sound operations, the music devices, and the parts that come later (the CD and
 // display checks, the starting inventory). The player implements it over its
-// engine and media; tests implement it with records of the calls.
+// engine and media; tests implement it with records of the calls. The CD checks are the
+// flow's own, over the drives in its context.
 class FlowServices {
   public:
     virtual ~FlowServices() = default;
@@ -44,8 +45,6 @@ class FlowServices {
     // The display check when the start window loads, and the restore at shutdown.
     virtual void CheckRes() = 0;
     virtual void RestoreDisplay() = 0;
-    // Identifies the CD in the drive; may end the program.
-    virtual void IdentifyCd() = 0;
     // Ends the process once the windows are gone.
     virtual void EndProcess() = 0;
 };

@@ -75,7 +75,7 @@ void ApplyValues(FlowContext& ctx, const GeneralRecord& general) {
         s.CdFirstScene[cd] = general.CdFirstScene[cd];
         s.CdLastScene[cd] = general.CdLastScene[cd];
     }
-    ctx.State.RunningFromCD = general.RunsFromCd == 1;
+    s.RunFromCd = general.RunsFromCd == 1;
     // The windows carry the game's title; the main window's is the one the system shows.
     ctx.Windows.Main.SetCaption(ctx.State.GameTitle);
     ctx.Windows.MainMenu.SetCaption(ctx.State.GameTitle);

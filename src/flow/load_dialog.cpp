@@ -92,7 +92,7 @@ void ButtnOK_Click(FlowContext& ctx) {
     ctx.Services.StopSound(kSoundtrackChannel);
     ctx.Services.StopMp3();
     ctx.Services.StopMidi();
-    ctx.Flow.LastHoveredButton = hover::kDialogNeutral;
+    ctx.State.LastHoveredButton = hover::kDialogNeutral;
     ctx.Saves.LoadDialogClosing = true;
     dialog.Hide();
     LoadSavedGame(ctx, name);

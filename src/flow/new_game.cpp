@@ -1,6 +1,7 @@
 #include "flow/new_game.h"
 
 #include "flow/general_settings.h"
+#include "forms/notify_log.h"
 #include "platform/desktop.h"
 
 namespace morvane {
@@ -73,7 +74,7 @@ void TurnDebuggingOn(FlowContext& ctx) {
     Forms& windows = ctx.Windows;
     windows.NoWin.List1.Clear();
     windows.Main.Command1.SetVisible(true);
-    windows.NoWin.Show();
+    ShowNotifyWindow(windows);
     ctx.State.LogSwitch = windows.MvDebug.Check1.Value() == CheckBox::kChecked;
 }
 

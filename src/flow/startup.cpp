@@ -2,6 +2,7 @@
 
 #include "engine/database_open.h"
 #include "flow/builtin_look.h"
+#include "flow/cd_checks.h"
 #include "flow/general_settings.h"
 #include "flow/opening_credits.h"
 #include "flow/saved_games_folder.h"
@@ -87,7 +88,9 @@ void StartApp(FlowContext& ctx) {
         OpenSceneBase(ctx.State, *ctx.Databases);
         OpenConvBase(ctx.State, *ctx.Databases);
         Pump(ctx);
-        ctx.Services.IdentifyCd();
+        if (!IdentifyCd(ctx)) {
+            return;
+        }
         ApplyGeneralSettings(ctx, 4);
         ApplyGeneralSettings(ctx, 5);
         SavedGamesFolder(ctx);

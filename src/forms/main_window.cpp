@@ -47,12 +47,13 @@ Main::Main(Desktop& desktop) : Window(desktop, "Main") {
 
     Picture1.Move(0, 0, kWidth, kHeight);
 
-    // The top strip, above the scene view: the menu, save and debug buttons on the left, the
-    // score display on the right.
+    // The top strip, above the scene view: the menu and save buttons on the left, the score
+    // display on the right, and the debug button at the far right, where the notify window
+    // (which opens at the top of the screen, 133 pixels from the left) does not cover it.
     MainMenuButtn.Move(48, 12, 110, 36);
     SaveGameButtn.Move(166, 12, 110, 36);
     SaveGameButtn.SetTag("True");
-    Command1.Move(284, 14, 70, 32);
+    Command1.Move(748, 14, 48, 32);
     Command1.SetCaption("Debug");
     Command1.SetVisible(false);
     Label5.Move(362, 18, 100, 24);

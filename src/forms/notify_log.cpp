@@ -10,4 +10,8 @@ void AppendNotifyLine(ListBox& list, std::string text, int limit) {
     list.SetListIndex(list.ListCount() - 1);
 }
 
+void ShowNotifyWindow(Forms& windows) {
+    windows.NoWin.ShowOwned(windows.Main);
+}
+
 }  // namespace morvane

@@ -137,6 +137,43 @@ void Desktop::BringToFront(Window& window) {
     const auto above = std::find_if(stacking_.begin(), stacking_.end(),
                                     [this, band](const Window* w) { return Band(*w) > band; });
     stacking_.insert(above, &window);
+    RaiseOwned(window);
+    NoteChange();
+}
+
+void Desktop::RaiseOwned(Window& owner) {
+    // Owned windows of the owner's band follow it; topmost ones are above it anyway.
+    std::vector<Window*> owned;
+    for (Window* w : stacking_) {
+        if (w != &owner && w->owner_ == &owner && !w->modal_ && Band(*w) == Band(owner)) {
+            owned.push_back(w);
+        }
+    }
+    for (Window* w : owned) {
+        std::erase(stacking_, w);
+    }
+    const auto place = std::find(stacking_.begin(), stacking_.end(), &owner);
+    if (place != stacking_.end()) {
+        stacking_.insert(place + 1, owned.begin(), owned.end());
+    }
+}
+
+void Desktop::SetOwner(Window& window, Window& owner) {
+    if (&window == &owner) {
+        return;
+    }
+    window.owner_ = &owner;
+    BringToFront(window);
+}
+
+bool Desktop::OnScreen(const Window& window) const {
+    return window.Shown() && (window.owner_ == nullptr || !window.owner_->Minimized());
+}
+
+void Desktop::WindowStateChanged(Window& window) {
+    if (captured_ != nullptr && &captured_->OwnerWindow() == &window) {
+        captured_ = nullptr;
+    }
     NoteChange();
 }
 
@@ -205,7 +242,7 @@ void Desktop::RunModal(Window& window) {
 Desktop::Hit Desktop::HitTest(Point screen) const {
     for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
         Window& window = **it;
-        if (!window.IsLoaded() || !window.Visible() || !window.Bounds().Contains(screen)) {
+        if (!OnScreen(window) || !window.Bounds().Contains(screen)) {
             continue;
         }
         // The topmost window under the point takes the event; if input may not reach it, the

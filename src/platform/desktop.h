@@ -59,6 +59,8 @@ class Desktop {
     // From the bottom to the top of the stacking order; hidden windows keep their places.
     const std::vector<Window*>& StackingOrder() const { return stacking_; }
     Window* ActiveWindow() const { return active_; }
+    // Shown, and not owned by a minimised window: drawn and reachable by input.
+    bool OnScreen(const Window& window) const;
     // The innermost modal window whose loop runs, if any; input reaches only this window.
     Window* TopModal() const { return modal_.empty() ? nullptr : modal_.back(); }
     // Keeps a window above all others that are not topmost, without showing it.
@@ -116,6 +118,10 @@ class Desktop {
     void BringToFront(Window& window);
     void Activate(Window& window);
     void WindowHidden(Window& window);
+    void WindowStateChanged(Window& window);
+    void SetOwner(Window& window, Window& owner);
+    // Puts the shown windows `owner` owns back above it.
+    void RaiseOwned(Window& owner);
     void RunModal(Window& window);
     void Forget(const Control& control);
     bool InTopBand(const Window& window) const;

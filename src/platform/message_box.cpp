@@ -25,6 +25,9 @@ MsgBoxResult DefaultAnswer(MsgBoxButtons buttons) {
     if (buttons == MsgBoxButtons::kYesNo || buttons == MsgBoxButtons::kYesNoCancel) {
         return MsgBoxResult::kNo;
     }
+    if (buttons == MsgBoxButtons::kOkCancel || buttons == MsgBoxButtons::kRetryCancel) {
+        return MsgBoxResult::kCancel;
+    }
     return AnswersOf(buttons).front();
 }
 

@@ -43,8 +43,9 @@ struct MessageBoxRequest {
 // The answers a box offers, left to right.
 std::vector<MsgBoxResult> AnswersOf(MsgBoxButtons buttons);
 
-// The answer when nobody chooses: No where the box asks yes or no (so an unattended run never
-// agrees to anything), otherwise the first button.
+// The answer when nobody chooses: No where the box asks yes or no and Cancel where it offers
+// to cancel (so an unattended run never agrees to anything, nor retries for ever), otherwise
+// the first button.
 MsgBoxResult DefaultAnswer(MsgBoxButtons buttons);
 
 // Shows a message box and returns the answer once it is closed. In a window this is a modal

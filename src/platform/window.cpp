@@ -65,6 +65,22 @@ void Window::ShowModal() {
     desktop_.RunModal(*this);
 }
 
+void Window::ShowOwned(Window& owner) {
+    Show();
+    desktop_.SetOwner(*this, owner);
+}
+
+void Window::SetMinimized(bool minimized) {
+    if (minimized_ == minimized) {
+        return;
+    }
+    minimized_ = minimized;
+    desktop_.WindowStateChanged(*this);
+    if (OnResize) {
+        OnResize();
+    }
+}
+
 void Window::Hide() {
     if (!Visible()) {
         return;

@@ -31,6 +31,9 @@ class Window : public Control {
     // loop that waits for the user until the window is hidden or unloaded. Returns at once if
     // the window is already modal.
     void ShowModal();
+    // Shows the window as a non-modal window owned by `owner`: it stays above its owner while
+    // both are shown and goes when the owner is minimised.
+    void ShowOwned(Window& owner);
     void Hide();
     void SetVisible(bool visible) override;
 
@@ -42,6 +45,13 @@ class Window : public Control {
     // its owner, also when the owner is topmost.
     Window* Owner() const { return owner_; }
 
+    // A minimised window keeps its Visible property but is neither drawn nor reached by input;
+    // changing the state raises OnResize, as the platform does.
+    bool Minimized() const { return minimized_; }
+    void SetMinimized(bool minimized);
+    // Loaded, visible and not minimised: on the screen.
+    bool Shown() const { return IsLoaded() && Visible() && !minimized_; }
+
     // The control that receives keys after the window's own key handlers.
     Control* Focus() const { return focus_; }
     void SetFocus(Control* control) {
@@ -52,6 +62,7 @@ class Window : public Control {
     std::function<void()> OnLoad;
     std::function<void()> OnUnload;
     std::function<void()> OnActivate;
+    std::function<void()> OnResize;
 
   private:
     friend class Control;
@@ -64,6 +75,7 @@ class Window : public Control {
     bool loaded_ = false;
     bool modal_ = false;
     bool topmost_ = false;
+    bool minimized_ = false;
     Window* owner_ = nullptr;
     Control* focus_ = nullptr;
 };

@@ -6,13 +6,16 @@
 
 #include "backend/sdl_backend.h"
 #include "base/text.h"
+#include "debug/debug_commands.h"
+#include "debug/notify_log.h"
 #include "debug/script_driver.h"
 #include "engine/engine_wiring.h"
+#include "flow/cd_checks.h"
 #include "flow/shutdown.h"
-#include "forms/notify_log.h"
 #include "interaction/interaction_wiring.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
+#include "platform/sdl/window_display.h"
 #include "platform/window.h"
 #include "player/soundfont_search.h"
 
@@ -37,15 +40,21 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
       engine_(state_, main_view_, loop_, *media_.sound, *media_.music, desktop_.MessageBoxes(),
               engine_hooks_, LogSink()),
       interaction_(engine_, forms_),
+      debug_(interaction_),
       flow_services_(engine_, interaction_, [this] { ShutDown(); }) {
     desktop_.SetPictures(&pictures_);
     desktop_.SetMovieEngine(movie_engine_.get());
     engine_.Trace = media_trace_;
     AttachEngine(engine_);
     AttachInteraction(interaction_);
+    AttachNotifyWindow(debug_);
+    AttachDebugWindow(debug_);
     engine_hooks_.AttachInteraction(interaction_);
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
+    flow_->Context().GameDrives = &drives_;
+    engine_hooks_.AttachSceneCdCheck(
+        [this](Integer scene) { return CheckSceneCd(flow_->Context(), scene); });
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
     if (options_.log_file) {
         log_file_.open(*options_.log_file, std::ios::app);
@@ -101,9 +110,7 @@ void Player::LogLine(const std::string& text) {
     if (log_file_.is_open()) {
         log_file_ << Windows1252ToUtf8(text) << std::endl;
     }
-    // The notify window is made on first use, also while it is hidden.
-    forms_.NoWin.Load();
-    AppendNotifyLine(forms_.NoWin.List1, text);
+    AppendNotifyLine(forms_, text);
 }
 
 std::function<void(const std::string&)> Player::LogSink() {
@@ -135,6 +142,10 @@ void Player::ConnectWindow(SdlBackend& backend) {
     window.OnNotice = [this](const std::string& line) { Notice(line); };
     window.TitleSource = [this] { return Windows1252ToUtf8(state_.GameTitle); };
     window.OnMuteToggled = [&backend] { backend.SetMuted(!backend.Muted()); };
+    // "Minimize Player" minimises the game window, and restoring it brings the game back.
+    window.SetMainWindow(&forms_.Main);
+    display_ = std::make_unique<sdl::WindowDisplay>(window);
+    flow_services_.SetDisplay(display_.get());
 }
 
 void Player::TurnLoggingOn() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "backend/backend.h"
+#include "debug/debug_context.h"
 #include "debug/script.h"
 #include "debug/script_output.h"
 #include "engine/engine_context.h"
@@ -21,7 +22,9 @@
 #include "media/media_trace.h"
 #include "media/sound_device.h"
 #include "platform/desktop.h"
+#include "platform/display.h"
 #include "platform/event_loop.h"
+#include "platform/linux_drives.h"
 #include "platform/message_box_headless.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
@@ -128,8 +131,14 @@ class Player {
     EngineContext engine_;
     // The user's side of the game: scene objects, arrows, inventory, close-up and map.
     InteractionContext interaction_;
+    // The author's notify and debug windows.
+    DebugContext debug_;
     // Start-up, the menus, new games, quitting and shutdown.
     PlayerFlowServices flow_services_;
+    // The screen the display check looks at; none headless.
+    std::unique_ptr<Display> display_;
+    // The machine's drives, for the CD checks.
+    LinuxDrives drives_;
     std::unique_ptr<GameFlow> flow_;
 };
 

@@ -12,6 +12,18 @@ PlayerFlowServices::PlayerFlowServices(EngineContext& engine, InteractionContext
                                        std::function<void()> end_process)
     : engine_(engine), interaction_(interaction), end_process_(std::move(end_process)) {}
 
+void PlayerFlowServices::CheckRes() {
+    if (display_ != nullptr) {
+        morvane::CheckRes(*display_, engine_.State.Force800x600, display_state_);
+    }
+}
+
+void PlayerFlowServices::RestoreDisplay() {
+    if (display_ != nullptr) {
+        morvane::RestoreDisplay(*display_, display_state_);
+    }
+}
+
 void PlayerFlowServices::LoadScene(Integer scene) {
     morvane::LoadScene(engine_, scene);
 }

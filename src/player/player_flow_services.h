@@ -3,14 +3,15 @@
 #include <functional>
 
 #include "engine/engine_context.h"
+#include "flow/display_check.h"
 #include "flow/flow_services.h"
 #include "interaction/interaction_context.h"
 
 namespace morvane {
 
 // Start-up, the menus and quitting as the running player answers them: scenes and sounds go
-// through the engine, the starting inventory and map through the interaction, and the parts
-// that come later (CDs, the display mode) answer at once.
+// through the engine, the starting inventory and map through the interaction, and the display
+// check through the window's screen when there is one.
 class PlayerFlowServices final : public FlowServices {
   public:
     PlayerFlowServices(EngineContext& engine, InteractionContext& interaction,
@@ -34,15 +35,18 @@ class PlayerFlowServices final : public FlowServices {
     void ReleaseSound() override;
     void TraceMovie(const std::string& file, Long volume) override;
 
-    void CheckRes() override {}
-    void RestoreDisplay() override {}
-    void IdentifyCd() override {}
+    // Where the display check goes; none headless, where there is no screen to fill.
+    void SetDisplay(Display* display) { display_ = display; }
+    void CheckRes() override;
+    void RestoreDisplay() override;
     void EndProcess() override { end_process_(); }
 
   private:
     EngineContext& engine_;
     InteractionContext& interaction_;
     std::function<void()> end_process_;
+    Display* display_ = nullptr;
+    DisplayModeState display_state_;
 };
 
 }  // namespace morvane

@@ -303,9 +303,12 @@ class RecordingBoxes : public MessageBoxService {
 class FakeHooks : public EngineHooks {
   public:
     explicit FakeHooks(Trace& trace) : trace_(trace) {}
-    void CheckSceneCd(Integer scene) override {
+    bool CheckSceneCd(Integer scene) override {
         trace_.push_back("cd check " + std::to_string(scene));
+        return !shut_down_at_cd_check;
     }
+    // The scene-CD check ends the program instead of returning.
+    bool shut_down_at_cd_check = false;
     void AddInventoryItem(Integer item, Integer, Integer) override {
         trace_.push_back("add item " + std::to_string(item));
     }

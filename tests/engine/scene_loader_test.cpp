@@ -178,3 +178,45 @@ TEST_F(SceneLoaderTest, PlacesTheArrowsFromTheirGroups) {
 
 }  // namespace
 }  // namespace morvane
+
+namespace morvane {
+namespace {
+
+class SceneCdCheckTest : public testing::EngineTest {
+  protected:
+    void CdGame() {
+        Game(R"({"scenes":[{},
+          {"header":{"7":"b2.gif","10":"e2.wav"},
+           "objects":)" +
+             testing::Slots({{1, R"("kind":0,"s3":"lamp.gif","p16":1)"}}) + "}]}");
+        Media({"e2.wav"});
+        Pictures({"b2.gif", "lamp.gif"});
+    }
+};
+
+TEST_F(SceneCdCheckTest, RunsFromCdOnlyAfterTheJumpTestAndBeforeTheBackground) {
+    CdGame();
+    LoadScene(ctx, 2);
+    EXPECT_EQ(At("cd check 2"), -1) << "a game on a hard disk has no CD check";
+
+    state.RunningFromCD = true;
+    trace.clear();
+    LoadScene(ctx, 2);
+    EXPECT_GE(At("cd check 2"), 0);
+    EXPECT_LT(At("cd check 2"), At("background b2.gif"));
+}
+
+TEST_F(SceneCdCheckTest, AGameEndedByTheCheckLoadsNothingMore) {
+    CdGame();
+    state.RunningFromCD = true;
+    hooks.shut_down_at_cd_check = true;
+    LoadScene(ctx, 2);
+    EXPECT_GE(At("cd check 2"), 0);
+    EXPECT_EQ(At("background b2.gif"), -1);
+    EXPECT_EQ(At("load picture 1 lamp.gif"), -1);
+    EXPECT_EQ(At("play 16 e2.wav"), -1);
+    EXPECT_EQ(At("log: Scene 2 loaded."), -1);
+}
+
+}  // namespace
+}  // namespace morvane

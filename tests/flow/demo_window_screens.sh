@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Photographs the demo game in a window on a virtual X display: the main menu after the logo
 # and the credits, scene 1 after a click on New Game, the save dialog over scene 1 with a name
-# typed, and the load dialog with a saved game chosen and the picture kept with it. The
-# photographs stay in BUILD/artefacts/ (main-menu.png, scene-1.png, save-dialog.png,
-# load-dialog.png) for a person to look at; the test fails when the program cannot be
+# typed, the load dialog with a saved game chosen and the picture kept with it, and scene 1 in
+# debugging mode with the notify window expanded and the debug window open. The photographs
+# stay in BUILD/artefacts/ (main-menu.png, scene-1.png, save-dialog.png, load-dialog.png,
+# debug-windows.png) for a person to look at; the test fails when the program cannot be
 # photographed or a photograph is one flat colour (nothing drawn).
 #
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
@@ -41,11 +42,20 @@ printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 4000' 'click Main.Save
   exit 1
 }
 
+# The same game in debugging mode (general field 13 = 1).
+"$build_dir/morvane-tool" dump "$work/demo" | sed '0,/"13": *0/s//"13": 1/' > "$work/debug.json"
+cp -r "$work/demo" "$work/debug"
+"$build_dir/morvane-tool" build "$work/debug.json" "$work/debug"
+printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 1500' 'click NoWin.CompExp' \
+  'click Main.Command1' 'click MvDebug.Check1' 'type MvDebug.QueryFlag 9' 'click MvDebug.Command2' \
+  'type MvDebug.LdScn 2' 'click MvDebug.Command1' 'click MvDebug.Command5' 'click Main.Command1' \
+  'wait 60000' > "$work/debug.txt"
+
 status=0
 shoot() {
-  local name=$1 script=$2 delay=${3:-10}
+  local name=$1 script=$2 delay=${3:-10} game=${4:-$work/demo}
   "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay "$delay" --screen 1024x768 -- \
-    "$build_dir/morvane-player" "$work/demo" --script "$script" || return 1
+    "$build_dir/morvane-player" "$game" --script "$script" || return 1
   local spread
   spread=$(convert "$artefacts/$name" -format '%[fx:standard_deviation]' info:)
   echo "$name: standard deviation $spread"
@@ -59,4 +69,5 @@ shoot main-menu.png "$work/menu.txt" || status=1
 shoot scene-1.png "$work/scene.txt" || status=1
 shoot save-dialog.png "$work/save.txt" 25 || status=1
 shoot load-dialog.png "$work/load.txt" 22 || status=1
+shoot debug-windows.png "$work/debug.txt" 30 "$work/debug" || status=1
 exit $status

@@ -14,6 +14,7 @@
 #include "flow/flow_services.h"
 #include "flow/game_flow.h"
 #include "forms/forms.h"
+#include "platform/drives.h"
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
 #include "platform/runtime_fixture.h"
@@ -90,7 +91,6 @@ class RecordingServices final : public FlowServices {
     void TraceMovie(const std::string& file, Long) override { calls.push_back("movie " + file); }
     void CheckRes() override { calls.push_back("CheckRes"); }
     void RestoreDisplay() override { calls.push_back("RestoreDisplay"); }
-    void IdentifyCd() override { calls.push_back("IdentifyCd"); }
     void EndProcess() override {
         calls.push_back("EndProcess");
         ended = true;
@@ -99,6 +99,27 @@ class RecordingServices final : public FlowServices {
 
   private:
     EventLoop& loop_;
+};
+
+// The machine's drives as the flow sees them: a fixed table, every look at it written down
+// with the services' calls.
+class RecordingDrives final : public Drives {
+  public:
+    explicit RecordingDrives(std::vector<std::string>& calls) : calls_(calls) {}
+
+    std::vector<MountEntry> Mounts() const override {
+        calls_.push_back("Mounts");
+        return table.Mounts();
+    }
+    std::optional<std::string> VolumeLabel(const MountEntry& mount) const override {
+        calls_.push_back("VolumeLabel");
+        return table.VolumeLabel(mount);
+    }
+
+    FixedDrives table;
+
+  private:
+    std::vector<std::string>& calls_;
 };
 
 // The user of a test: steps given in batches. Between batches it is idle rather than gone, so
@@ -188,6 +209,7 @@ class FlowTest : public ::testing::Test {
             }
             activate();
         };
+        flow_->Context().GameDrives = &drives_;
         services_.on_scene_loaded = [this] {
             runtime_.desktop.Pointer().ShowPicture(forms_.MousePoint.Pointer(13).Picture());
         };
@@ -252,6 +274,7 @@ class FlowTest : public ::testing::Test {
     PictureService pictures_{state_.Paths};
     Forms forms_{runtime_.desktop};
     RecordingServices services_{runtime_.loop};
+    RecordingDrives drives_{services_.calls};
     std::unique_ptr<GameFlow> flow_;
     BatchInput input_;
     TimeMs menu_shown_at_ = -1;

@@ -53,7 +53,8 @@ TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
           Do([this] { forms_.StartForm.MVXGIFLogo.OnPlayFinished(); }), Wait(10'000)});
     EXPECT_TRUE(forms_.MainMenu.Visible());
     EXPECT_EQ(services_.midi_inits, 1);
-    EXPECT_EQ(services_.Count("IdentifyCd"), 1);
+    // The drives are looked at once, by the CD identification.
+    EXPECT_EQ(services_.Count("Mounts"), 1);
 }
 
 TEST_F(StartupTest, StartAppOpensTheGameInItsOrderAndShowsTheMenu) {
@@ -61,11 +62,11 @@ TEST_F(StartupTest, StartAppOpensTheGameInItsOrderAndShowsTheMenu) {
     StartToMenu();
     std::vector<std::string> order;
     for (const std::string& call : services_.calls) {
-        if (call == "CheckRes" || call == "InitMidi" || call == "IdentifyCd") {
+        if (call == "CheckRes" || call == "InitMidi" || call == "Mounts") {
             order.push_back(call);
         }
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"CheckRes", "InitMidi", "IdentifyCd"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"CheckRes", "InitMidi", "Mounts"}));
     // The game folder can be written, so its saved games go into its own "Saved".
     EXPECT_EQ(flow_->Context().Saves.Folder, folder_.Path() / "Saved");
     EXPECT_TRUE(std::filesystem::is_directory(folder_.Path() / "Saved"));

@@ -37,7 +37,11 @@ TEST(HeadlessMessageBoxTest, UnansweredBoxesTakeTheirDefaultAnswer) {
     EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkOnly, MsgBoxIcon::kNone}), MsgBoxResult::kOk);
     EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion}), MsgBoxResult::kNo);
     EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kRetryCancel, MsgBoxIcon::kNone}),
-              MsgBoxResult::kRetry);
+              MsgBoxResult::kCancel);
+    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkCancel, MsgBoxIcon::kNone}),
+              MsgBoxResult::kCancel);
+    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kAbortRetryIgnore, MsgBoxIcon::kNone}),
+              MsgBoxResult::kAbort);
 }
 
 TEST(HeadlessMessageBoxTest, QueuedAnswersGoToTheBoxesThatOfferThem) {

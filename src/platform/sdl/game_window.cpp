@@ -174,9 +174,22 @@ void GameWindow::PollEvents() {
     }
 }
 
+void GameWindow::FollowMinimized(bool minimized) {
+    if (main_window_ != nullptr && main_window_->Minimized() != minimized) {
+        // The game sees the change as a platform event, on the next pump.
+        Window* main = main_window_;
+        desktop_->Loop().Post([main, minimized] { main->SetMinimized(minimized); });
+    }
+}
+
 bool GameWindow::Refresh() {
     if (desktop_ == nullptr) {
         return false;
+    }
+    // The game minimised its main window (the debug window's "Minimize Player").
+    if (main_window_ != nullptr && main_window_->Minimized() &&
+        (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) == 0) {
+        SDL_MinimizeWindow(window_.get());
     }
     const uint64_t revision = desktop_->Revision();
     if (must_draw_ || revision != drawn_revision_) {
@@ -290,8 +303,14 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_RESIZED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
                 case SDL_WINDOWEVENT_MAXIMIZED:
+                    must_show_ = true;
+                    break;
                 case SDL_WINDOWEVENT_RESTORED:
                     must_show_ = true;
+                    FollowMinimized(false);
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    FollowMinimized(true);
                     break;
                 default:
                     break;

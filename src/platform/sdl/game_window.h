@@ -18,6 +18,7 @@
 #include "platform/sdl/scene_renderer.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_library.h"
+#include "platform/window.h"
 
 namespace morvane::sdl {
 
@@ -122,6 +123,10 @@ class GameWindow final : public InputSource {
     CursorCache& Cursors() { return cursors_; }
     SDL_Window* NativeWindow() const { return window_.get(); }
 
+    // The model window this system window stands for when it is minimised and restored: the
+    // game's main window. Minimising one minimises the other.
+    void SetMainWindow(Window* window) { main_window_ = window; }
+
   private:
     void Composite();
     // The player's own keys (full screen, screenshot, mute, quit); true when `event` was one.
@@ -129,6 +134,7 @@ class GameWindow final : public InputSource {
     void RequestClose();
     void Notice(const std::string& line);
     SDL_Texture* MagnifiedCanvas(int magnification);
+    void FollowMinimized(bool minimized);
     Point ToCanvas(int x, int y) const;
     void PostWheel(int steps);
     int CursorScale() const;
@@ -145,6 +151,7 @@ class GameWindow final : public InputSource {
     SceneRenderer scene_;
     CursorCache cursors_;
     Desktop* desktop_ = nullptr;
+    Window* main_window_ = nullptr;
     Scaling scaling_;
     uint64_t drawn_revision_ = 0;
     bool must_draw_ = true;

@@ -32,7 +32,7 @@ bool SceneRenderer::Draw(const Desktop& desktop) {
     next_.Clear();
     const Control* focused = FocusedControl(desktop);
     for (const Window* window : desktop.StackingOrder()) {
-        if (window->IsLoaded() && window->Visible()) {
+        if (desktop.OnScreen(*window)) {
             Record(*window, {0, 0}, screen, focused);
         }
     }
