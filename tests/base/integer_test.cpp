@@ -54,7 +54,7 @@ TEST(RuntimeErrors, ControlAndMediaErrorsAreClassicToo) {
         const RuntimeError error(c.number);
         EXPECT_EQ(error.Number(), c.classic);
         EXPECT_EQ(error.Description(), c.description);
-        EXPECT_EQ(ErrorOf([&] { Raise(c.number); }), c.classic);
+        EXPECT_EQ(ErrorNumberOf([&] { Raise(c.number); }), c.classic);
     }
 }
 
