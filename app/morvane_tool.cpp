@@ -1,6 +1,7 @@
 // morvane-tool: the authors' companion. `dump` prints a game's five database files as one JSON
 // document; `build` writes them from such a document; `check` lists every reference in a game's
-// data that cannot work.
+// data that cannot work; `format-doc` prints the description of the data format (the
+// checked-in docs/game-format.md).
 
 #include <algorithm>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "base/runtime_error.h"
 #include "database/game_check.h"
 #include "database/game_files.h"
+#include "database/game_format_doc.h"
 #include "database/game_source.h"
 #include "platform/game_paths.h"
 
@@ -20,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: morvane-tool dump GAME_FOLDER | morvane-tool build SOURCE.json GAME_FOLDER |\n"
-    "       morvane-tool check GAME_FOLDER [--json]";
+    "       morvane-tool check GAME_FOLDER [--json] | morvane-tool format-doc";
 
 int Fail(const std::string& message) {
     std::cerr << "morvane-tool: " << message << "\n";
@@ -93,6 +95,10 @@ int main(int argc, char** argv) {
         }
         if (command == "build" && argc == 4) {
             return Build(argv[2], argv[3]);
+        }
+        if (command == "format-doc" && argc == 2) {
+            std::cout << morvane::GameFormatDocument();
+            return std::cout.flush() ? 0 : Fail("cannot write the document");
         }
         if (command == "check" && (argc == 3 || (argc == 4 && std::string(argv[3]) == "--json"))) {
             return Check(argv[2], argc == 4);

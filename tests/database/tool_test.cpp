@@ -171,5 +171,17 @@ TEST_F(ToolTest, CheckListsFindingsAndFailsOnAnError) {
     ExpectOneLineFailure(Run("check " + Quoted(games_.Path() / "missing")));
 }
 
+// The checked-in description of the data format is what the record layouts give today.
+TEST_F(ToolTest, TheFormatDocumentIsUpToDate) {
+    const ToolRun run = Run("format-doc");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("| 17 | `\"17\"` | 125 | 15 | text | CloseupPicture |"),
+              std::string::npos);
+    EXPECT_TRUE(run.Out ==
+                ReadFile(std::filesystem::path(MORVANE_SOURCE_DIR) / "docs" / "game-format.md"))
+        << "docs/game-format.md differs from the record layouts; regenerate it with "
+           "`morvane-tool format-doc > docs/game-format.md`";
+}
+
 }  // namespace
 }  // namespace morvane
