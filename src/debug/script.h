@@ -26,6 +26,7 @@ enum class CommandKind {
     kExpectInHand,
     kExpectVisible,
     kExpectHidden,
+    kExpectShown,
     kExpectCaption,
     kExpectPointer,
     kExpectPlaying,
@@ -41,7 +42,8 @@ enum class PointerWanted { kImage, kItem, kItemHighlighted };
 struct ScriptCommand {
     int line = 0;
     CommandKind kind = CommandKind::kState;
-    // click, hover, type, select, expect visible / hidden / caption: "Window.Name(Index)".
+    // click, hover, type, select, expect visible / hidden / shown / caption:
+    // "Window.Name(Index)".
     std::string control;
     // type, select, expect caption: the rest of the line in the game's Windows-1252 bytes;
     // expect playing: the file's bare name.

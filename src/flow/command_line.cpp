@@ -9,6 +9,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (argument == "--headless") {
             options.headless = true;
+        } else if (argument == "--strict") {
+            options.strict = true;
         } else if (argument == "--log") {
             options.log = true;
         } else if (argument == "--trace-media") {
@@ -31,7 +33,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string Usage() {
-    return "usage: morvane-player [GAME_FOLDER] [--headless] [--script FILE|-] [--log] "
+    return "usage: morvane-player [GAME_FOLDER] [--headless] [--script FILE|-] [--strict] [--log] "
            "[--trace-media]";
 }
 

@@ -8,7 +8,8 @@
 namespace morvane {
 
 // How the player was started:
-//   morvane-player [GAME_FOLDER] [--headless] [--script FILE|-] [--log] [--trace-media]
+//   morvane-player [GAME_FOLDER] [--headless] [--script FILE|-] [--strict] [--log]
+//                  [--trace-media]
 struct PlayerOptions {
     // Empty: the folder of the executable, the game the player is installed in.
     std::filesystem::path game_folder;
@@ -16,6 +17,9 @@ struct PlayerOptions {
     bool headless = false;
     // A walkthrough script to play as the user; "-" reads it from standard input.
     std::optional<std::string> script;
+    // The script run fails on anything an author should fix: a control it cannot reach, an
+    // error message box, a run-time error.
+    bool strict = false;
     // Logging is on from the start.
     bool log = false;
     // Media lines on standard output too.

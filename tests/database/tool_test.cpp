@@ -142,7 +142,7 @@ TEST_F(ToolTest, CheckListsFindingsAndFailsOnAnError) {
     EXPECT_EQ(good.Out, "");
 
     const auto broken = games_.Path() / "broken";
-    const char* source = R"({"scenes": [{"objects": [{"kind": 2, "p17": 3}, {"kind": 0,
+    const char* source = R"({"scenes": [{"objects": [{"kind": 2, "p12": 1, "p17": 3}, {"kind": 0,
         "s3": "", "p12": 7}]}]})";
     ASSERT_EQ(Run("build " + Quoted(Source(source)) + " " + Quoted(broken)).Status, 0);
     const ToolRun bad = Run("check " + Quoted(broken));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -127,6 +128,9 @@ struct ScriptRun {
         }
         driver.emplace(parsed.commands, desktop, game, output,
                        [this](MsgBoxResult answer) { message_box.QueueAnswer(answer); });
+        if (Prepare) {
+            Prepare(*driver);
+        }
         if (auto error = driver->CheckControls()) {
             errors = DescribeScriptError(*error);
             return 2;
@@ -150,6 +154,8 @@ struct ScriptRun {
     }
 
     std::string errors;
+    // Settings of the driver made before the run (strict).
+    std::function<void(ScriptDriver&)> Prepare;
 };
 
 }  // namespace morvane::testing
