@@ -4,6 +4,8 @@
 // `demo SECONDS` only shows the demo scene (for screenshots).
 //
 //   morvane-window-bench [SECONDS]      measurements, each run SECONDS long (default 10)
+//   morvane-window-bench SECONDS report  only the figures with targets, beside them
+//   morvane-window-bench first-frame     shows the scene once, says so and ends (timed by report)
 //   morvane-window-bench demo SECONDS   the demo scene with a message box over it
 
 #include <sys/resource.h>
@@ -15,19 +17,20 @@
 #include <string>
 #include <vector>
 
+#include "bench_gifs.h"
 #include "demo_scene.h"
 #include "media/ffmpeg/ffmpeg_movie_engine.h"
 #include "media/ffmpeg/movie_audio.h"
 #include "media/ffmpeg_test_movie.h"
 #include "platform/game_paths.h"
+#include "platform/gif_decoder.h"
 #include "platform/sdl/memory_picture.h"
 #include "platform/sdl/windowed_desktop.h"
+#include "report.h"
 #include "support/temp_folder.h"
 
 namespace morvane::bench {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 double CpuSeconds() {
     rusage usage{};
@@ -48,6 +51,108 @@ double CpuShare(sdl::WindowedDesktop& runtime, double seconds) {
     runtime.loop.RunMainLoop([] { return false; });
     const double wall = std::chrono::duration<double>(Clock::now() - wall_before).count();
     return (CpuSeconds() - cpu_before) / wall;
+}
+
+// The resident memory of this process, in MiB.
+double ResidentMiB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) {
+        return 0;
+    }
+    char line[256];
+    double kib = 0;
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::sscanf(line, "VmRSS: %lf kB", &kib) == 1) {
+            break;
+        }
+    }
+    std::fclose(status);
+    return kib / 1024;
+}
+
+// The still scene idling: nothing changes, so nothing should be drawn.
+bool MeasureStill(double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 0);
+    scene.Show();
+    runtime.window.Refresh();
+    const auto draws = runtime.window.CanvasDraws();
+    const double share = CpuShare(runtime, seconds);
+    char figure[96];
+    std::snprintf(figure, sizeof figure, "%llu redraws in %.0f s",
+                  static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), seconds);
+    return Report("window idle CPU, still scene", figure, share * 100, 1.0, true, " %");
+}
+
+// Twenty 640 x 480 animated GIFs, decoded by the player, playing in the scene view.
+bool MeasureHeavy(double seconds) {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 0);
+    std::vector<PicturePtr> pictures;
+    int frames = 0;
+    for (const GifImage& image : SceneObjectGifs(20)) {
+        const std::string bytes = EncodeGif(image);
+        pictures.push_back(
+            DecodeGif(std::vector<uint8_t>(bytes.begin(), bytes.end()), "object.gif").picture);
+        frames += pictures.back()->FrameCount();
+    }
+    for (int i = 1; i <= 20; ++i) {
+        AnimatedPicture& object = scene.main.Animation(i);
+        object.SetPictureFile(pictures[static_cast<std::size_t>(i - 1)]);
+        object.Move(0, 0, object.Width(), object.Height());
+        object.SetVisible(true);
+        object.Start();
+    }
+    pictures.clear();
+    scene.Show();
+    runtime.window.Refresh();
+    const auto draws = runtime.window.CanvasDraws();
+    const double share = CpuShare(runtime, seconds);
+    const auto& textures = runtime.window.Renderer().Pictures();
+    char figure[128];
+    std::snprintf(figure, sizeof figure, "%llu redraws, %d frames in all",
+                  static_cast<unsigned long long>(runtime.window.CanvasDraws() - draws), frames);
+    bool met =
+        Report("window idle CPU, 20 animated 640x480 GIFs", figure, share * 100, 3.0, true, " %");
+    std::snprintf(figure, sizeof figure, "%zu textures, %llu whole, %llu partial updates",
+                  textures.Count(), static_cast<unsigned long long>(textures.Uploads()),
+                  static_cast<unsigned long long>(textures.PartialUpdates()));
+    met = Report("texture memory, 20-GIF scene", figure,
+                 static_cast<double>(textures.Bytes()) / (1 << 20), 150, true, " MiB") &&
+          met;
+    return Report("resident memory, 20-GIF scene", "whole process", ResidentMiB(), 150, true,
+                  " MiB") &&
+           met;
+}
+
+// From starting a program to its first frame on screen: this program started again, making
+// the window, its renderer and font and the game's windows, then drawing the scene once.
+bool MeasureFirstFrame(const char* self, int rounds) {
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        const std::string command = std::string("'") + self + "' first-frame";
+        const auto start = Clock::now();
+        FILE* child = popen(command.c_str(), "r");
+        if (child == nullptr) {
+            return false;
+        }
+        char line[64] = {};
+        const bool shown = std::fgets(line, sizeof line, child) != nullptr;
+        times.push_back(shown ? MsSince(start) : 1e9);
+        pclose(child);
+    }
+    return Report("window start to first frame", "median of runs", Median(times), 300, true, " ms");
+}
+
+void FirstFrame() {
+    sdl::WindowedDesktop runtime;
+    DemoScene scene(runtime.desktop, 20);
+    runtime.window.OnPresented = [] {
+        std::printf("shown\n");
+        std::fflush(stdout);
+    };
+    scene.Show();
+    runtime.window.Refresh();
 }
 
 void MeasureCpu(int animated, double seconds) {
@@ -209,11 +314,22 @@ int main(int argc, char** argv) {
             Demo(argc >= 3 ? std::atof(argv[2]) : 5.0);
             return 0;
         }
+        if (argc >= 2 && std::string(argv[1]) == "first-frame") {
+            FirstFrame();
+            return 0;
+        }
         const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
         {
             const morvane::sdl::GameWindow probe;
             std::printf("video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(),
                         probe.RendererName().c_str());
+        }
+        if (argc >= 3 && std::string(argv[2]) == "report") {
+            // Only the figures with targets.
+            const bool first = MeasureFirstFrame(argv[0], 5);
+            const bool still = MeasureStill(seconds);
+            const bool heavy = MeasureHeavy(seconds);
+            return first && still && heavy ? 0 : 1;
         }
         MeasureCpu(0, seconds);
         MeasureCpu(20, seconds);

@@ -232,11 +232,13 @@ PicturePtr Still(const Canvas& canvas) {
     return MakeStillPicture(canvas.Width(), canvas.Height(), canvas.Pixels());
 }
 
+constexpr int kButtonFrameMs = 100;
+
 // A two-frame button: frame 0 highlighted, frame 1 normal.
 PicturePtr TwoFrames(const Canvas& highlighted, const Canvas& normal) {
     CompactPictureBuilder builder(highlighted.Width(), highlighted.Height());
-    builder.AddFrame(highlighted.Pixels().data(), 100);
-    builder.AddFrame(normal.Pixels().data(), 100);
+    builder.AddFrame(highlighted.Pixels().data(), kButtonFrameMs);
+    builder.AddFrame(normal.Pixels().data(), kButtonFrameMs);
     return builder.Build();
 }
 
@@ -336,6 +338,11 @@ PicturePtr DrawEngineLogo() {
     return builder.Build();
 }
 
+// The shape of a two-frame button before it is drawn.
+PictureShape TwoFrameShape(int width, int height) {
+    return PictureShape{width, height, {kButtonFrameMs, kButtonFrameMs}};
+}
+
 PicturePtr DrawMenuBackground() {
     Canvas canvas(800, 600);
     canvas.VerticalGradient(0, 0, 800, 600, kDusk, kNight);
@@ -374,20 +381,26 @@ PicturePtr DrawPlate(int width, int height) {
 
 }  // namespace
 
-PicturePtr BuiltInLook::Get(Item item, const std::function<PicturePtr()>& draw) const {
+PicturePtr BuiltInLook::Get(Item item, PictureShape shape, std::function<PicturePtr()> draw) const {
     PicturePtr& picture = pictures_[static_cast<std::size_t>(item)];
     if (picture == nullptr) {
-        picture = draw();
+        picture = DrawOnDemand(std::move(shape), std::move(draw));
     }
     return picture;
 }
 
 PicturePtr BuiltInLook::EngineLogo() const {
-    return Get(kEngineLogo, DrawEngineLogo);
+    // Drawn at once: the logo starts playing as soon as it is set up, and drawing it while it
+    // plays would hold its first frame for the time the drawing takes.
+    PicturePtr& logo = pictures_[kEngineLogo];
+    if (logo == nullptr) {
+        logo = DrawEngineLogo();
+    }
+    return logo;
 }
 
 PicturePtr BuiltInLook::MenuBackground() const {
-    return Get(kMenuBackground, DrawMenuBackground);
+    return Get(kMenuBackground, {800, 600}, DrawMenuBackground);
 }
 
 PicturePtr BuiltInLook::MenuButton(int button) const {
@@ -396,45 +409,47 @@ PicturePtr BuiltInLook::MenuButton(int button) const {
     if (button < 1 || button > 5) {
         Raise(ErrorNumber::kSubscriptOutOfRange);
     }
-    return Get(static_cast<Item>(kMenuButton1 + button - 1), [button] {
+    return Get(static_cast<Item>(kMenuButton1 + button - 1), TwoFrameShape(200, 50), [button] {
         return TextButton(200, 50, kCaptions[static_cast<std::size_t>(button - 1)], 15);
     });
 }
 
 PicturePtr BuiltInLook::GameFrame() const {
-    return Get(kGameFrame, DrawGameFrame);
+    return Get(kGameFrame, {800, 600}, DrawGameFrame);
 }
 
 PicturePtr BuiltInLook::InventoryBar() const {
-    return Get(kInventoryBar, DrawInventoryBar);
+    return Get(kInventoryBar, {700, 52}, DrawInventoryBar);
 }
 
 PicturePtr BuiltInLook::MainMenuButton() const {
-    return Get(kMainMenuButton, [] { return TextButton(110, 36, "Menu", 12); });
+    return Get(kMainMenuButton, TwoFrameShape(110, 36),
+               [] { return TextButton(110, 36, "Menu", 12); });
 }
 
 PicturePtr BuiltInLook::SaveButton() const {
-    return Get(kSaveButton, [] { return TextButton(110, 36, "Save", 12); });
+    return Get(kSaveButton, TwoFrameShape(110, 36), [] { return TextButton(110, 36, "Save", 12); });
 }
 
 PicturePtr BuiltInLook::ExamineButton() const {
-    return Get(kExamineButton, [] { return TwoFrames(MagnifierFace(true), MagnifierFace(false)); });
+    return Get(kExamineButton, TwoFrameShape(44, 48),
+               [] { return TwoFrames(MagnifierFace(true), MagnifierFace(false)); });
 }
 
 PicturePtr BuiltInLook::SmallScorePlate() const {
-    return Get(kSmallScore, [] { return DrawPlate(120, 30); });
+    return Get(kSmallScore, {120, 30}, [] { return DrawPlate(120, 30); });
 }
 
 PicturePtr BuiltInLook::LargeScorePlate() const {
-    return Get(kLargeScore, [] { return DrawPlate(270, 40); });
+    return Get(kLargeScore, {270, 40}, [] { return DrawPlate(270, 40); });
 }
 
 PicturePtr BuiltInLook::StatusPanel() const {
-    return Get(kStatusPanel, [] { return DrawPlate(300, 40); });
+    return Get(kStatusPanel, {300, 40}, [] { return DrawPlate(300, 40); });
 }
 
 PicturePtr BuiltInLook::QuitQueryBackground() const {
-    return Get(kQuitBackground, [] {
+    return Get(kQuitBackground, {240, 140}, [] {
         Canvas canvas(240, 140);
         canvas.Plate(0.5, 0.5, 239, 139, 12, 2.5, kGold, kDusk, kNight);
         return Still(canvas);
@@ -445,7 +460,7 @@ PicturePtr BuiltInLook::QuitAnswer(int look) const {
     if (look < 1 || look > 4) {
         Raise(ErrorNumber::kSubscriptOutOfRange);
     }
-    return Get(static_cast<Item>(kQuitAnswer1 + look - 1), [look] {
+    return Get(static_cast<Item>(kQuitAnswer1 + look - 1), {88, 40}, [look] {
         const bool highlighted = look % 2 == 1;
         return Still(
             ButtonFace(88, 40, Canvas::MakeTextMask(look <= 2 ? "Yes" : "No", 13), highlighted));

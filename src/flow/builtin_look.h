@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/picture.h"
+#include "platform/picture_on_demand.h"
 
 namespace morvane {
 
@@ -11,8 +12,9 @@ namespace morvane {
 // game's pictures: the main menu's background and its five two-frame buttons ("Intro",
 // "New Game", "Load Game", "Menu Scene", "Quit"), the game window's frame around the scene
 // view, the inventory bar, the in-game buttons, the score displays, the status panel, the quit
-// query and the engine logo. Each picture is drawn the first time it is asked for and then
-// shared, so showing it again changes nothing on screen.
+// query and the engine logo. Each picture is made the first time it is asked for and then
+// shared, so showing it again changes nothing on screen; its pixels are drawn only when
+// something first reads them (the window drawing it), so a headless run draws none.
 class BuiltInLook {
   public:
     BuiltInLook() = default;
@@ -58,7 +60,8 @@ class BuiltInLook {
         kItemCount,
     };
 
-    PicturePtr Get(Item item, const std::function<PicturePtr()>& draw) const;
+    // The item's picture, made the first time it is asked for and drawn when first shown.
+    PicturePtr Get(Item item, PictureShape shape, std::function<PicturePtr()> draw) const;
 
     mutable std::array<PicturePtr, kItemCount> pictures_;
 };

@@ -6,6 +6,7 @@
 
 #include "base/runtime_error.h"
 #include "platform/picture_drawing.h"
+#include "platform/picture_on_demand.h"
 #include "platform/picture_store.h"
 
 namespace morvane {
@@ -229,12 +230,17 @@ PicturePtr NoPicture() {
 }  // namespace
 
 BuiltInPictures::BuiltInPictures() {
+    // Each is drawn when first shown: a headless run draws none of them.
     for (int n = 1; n <= kPointerCount; ++n) {
-        pointers_[n - 1] = DrawPointer(static_cast<PointerRole>(n));
+        pointers_[n - 1] =
+            DrawOnDemand({kSize, kSize}, [n] { return DrawPointer(static_cast<PointerRole>(n)); });
     }
-    placeholders_[static_cast<int>(BuiltIn::kFileNotFound)] = FileNotFound();
-    placeholders_[static_cast<int>(BuiltIn::kUnknownObject)] = UnknownObject();
-    placeholders_[static_cast<int>(BuiltIn::kNoPicture)] = NoPicture();
+    placeholders_[static_cast<int>(BuiltIn::kFileNotFound)] =
+        DrawOnDemand({kPlace, kPlace}, FileNotFound);
+    placeholders_[static_cast<int>(BuiltIn::kUnknownObject)] =
+        DrawOnDemand({kPlace, kPlace}, UnknownObject);
+    placeholders_[static_cast<int>(BuiltIn::kNoPicture)] =
+        DrawOnDemand({kPlace, kPlace}, NoPicture);
 }
 
 PicturePtr BuiltInPictures::Defaults(int n) const {

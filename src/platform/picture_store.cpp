@@ -72,7 +72,7 @@ class ColorIndex {
     int count_ = 0;
 };
 
-class CompactPicture final : public Picture {
+class CompactPicture final : public Picture, public FrameChanges {
   public:
     CompactPicture(int width, int height, std::vector<StoredFrame> frames,
                    std::vector<std::vector<uint32_t>> palettes, int loop_count,
@@ -103,8 +103,27 @@ class CompactPicture final : public Picture {
         }
         frame = std::clamp(frame, 0, FrameCount() - 1);
         for (int i = frames_[frame].key_index; i <= frame; ++i) {
-            Paint(frames_[i], out);
+            Paint(frames_[i], out, width_, 0, 0);
         }
+    }
+
+    std::optional<PictureRect> FrameChangeRect(int frame) const override {
+        if (frame <= 0 || frame >= FrameCount() || frames_[frame].key_index == frame) {
+            return std::nullopt;
+        }
+        const Rect& r = frames_[frame].rect;
+        return PictureRect{r.x, r.y, r.w, r.h};
+    }
+
+    bool CopyFrameChange(int frame, PictureRect& rect, uint32_t* out) const override {
+        if (frame <= 0 || frame >= FrameCount() || frames_[frame].key_index == frame) {
+            return false;
+        }
+        const StoredFrame& stored = frames_[frame];
+        const Rect& r = stored.rect;
+        rect = PictureRect{r.x, r.y, r.w, r.h};
+        Paint(stored, out, r.w, r.x, r.y);
+        return true;
     }
 
     int LoopCount() const override { return loop_count_; }
@@ -113,15 +132,17 @@ class CompactPicture final : public Picture {
     std::size_t MemoryBytes() const override { return bytes_; }
 
   private:
-    void Paint(const StoredFrame& stored, uint32_t* out) const {
+    // Paints a stored frame's rectangle into `out`, whose rows are `stride` pixels apart and
+    // whose first pixel is the picture's (`x0`, `y0`).
+    void Paint(const StoredFrame& stored, uint32_t* out, int stride, int x0, int y0) const {
         const Rect& r = stored.rect;
+        const uint32_t* palette = stored.palette < 0 ? nullptr : palettes_[stored.palette].data();
         for (int row = 0; row < r.h; ++row) {
-            uint32_t* target = out + static_cast<std::size_t>(r.y + row) * width_ + r.x;
+            uint32_t* target = out + static_cast<std::size_t>(r.y - y0 + row) * stride + (r.x - x0);
             const std::size_t offset = static_cast<std::size_t>(row) * r.w;
-            if (stored.palette < 0) {
+            if (palette == nullptr) {
                 std::memcpy(target, stored.colors.data() + offset, sizeof(uint32_t) * r.w);
             } else {
-                const uint32_t* palette = palettes_[stored.palette].data();
                 const uint8_t* source = stored.indices.data() + offset;
                 for (int col = 0; col < r.w; ++col) {
                     target[col] = palette[source[col]];
@@ -144,54 +165,105 @@ uint32_t Normalize(uint32_t argb) {
     return (argb >> 24) == 0 ? 0 : argb;
 }
 
+Rect Clip(const PictureRect& r, int width, int height) {
+    const int x0 = std::clamp(r.x, 0, width);
+    const int y0 = std::clamp(r.y, 0, height);
+    const int x1 = std::clamp(r.x + std::max(r.width, 0), 0, width);
+    const int y1 = std::clamp(r.y + std::max(r.height, 0), 0, height);
+    return Rect{x0, y0, x1 - x0, y1 - y0};
+}
+
+// The part of `area` where two frames of `width` pixels a row differ; `same(a, b, n)` tells
+// whether n pixels from a and b are equal and `equal(a, b)` one pixel.
+template <typename Pixel, typename Equal>
+Rect ChangedPart(const Pixel* before, const Pixel* after, int width, const Rect& area,
+                 Equal equal) {
+    int top = area.y + area.h;
+    int bottom = -1;
+    int left = area.x + area.w;
+    int right = -1;
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * width;
+        const Pixel* a = before + row;
+        const Pixel* b = after + row;
+        int first = area.x;
+        const int end = area.x + area.w;
+        while (first < end && equal(a[first], b[first])) {
+            ++first;
+        }
+        if (first == end) {
+            continue;
+        }
+        int last = end - 1;
+        while (equal(a[last], b[last])) {
+            --last;
+        }
+        top = std::min(top, y);
+        bottom = y;
+        left = std::min(left, first);
+        right = std::max(right, last);
+    }
+    if (bottom < 0) {
+        return Rect{};
+    }
+    return Rect{left, top, right - left + 1, bottom - top + 1};
+}
+
 }  // namespace
 
 struct CompactPictureBuilder::State {
+    // What the last frame added was given as; a frame given another way starts a key frame.
+    enum class Given { kNothing, kArgb, kIndexed };
+
     int width = 0;
     int height = 0;
     std::vector<StoredFrame> frames;
     std::vector<std::vector<uint32_t>> palettes;
-    ColorIndex color_index;  // of the last palette, while frames may still join it
+    ColorIndex color_index;  // of the last palette, while 32-bit frames may still join it
     bool palette_open = false;
-    long long delta_area = 0;        // pixels stored in deltas since the last key frame
-    std::vector<uint32_t> previous;  // the last frame added, normalized
-    std::vector<uint32_t> current;
+    long long delta_area = 0;  // pixels stored in deltas since the last key frame
+    // The last frame added, normalized: as 32-bit colours or as palette entries.
+    Given given = Given::kNothing;
+    std::vector<uint32_t> previous;
+    std::vector<uint8_t> previous_indices;
+    int palette_epoch = 0;
     int loop_count = 0;
     std::optional<HotSpot> hot_spot;
     std::string source_name;
     std::size_t bytes = 0;
 
-    Rect ChangedRect() const {
-        int top = height;
-        int bottom = -1;
-        int left = width;
-        int right = -1;
-        for (int y = 0; y < height; ++y) {
-            const uint32_t* a = previous.data() + static_cast<std::size_t>(y) * width;
-            const uint32_t* b = current.data() + static_cast<std::size_t>(y) * width;
-            if (std::memcmp(a, b, sizeof(uint32_t) * width) == 0) {
-                continue;
-            }
-            top = std::min(top, y);
-            bottom = y;
-            int first = 0;
-            while (a[first] == b[first]) {
-                ++first;
-            }
-            int last = width - 1;
-            while (a[last] == b[last]) {
-                --last;
-            }
-            left = std::min(left, first);
-            right = std::max(right, last);
+    std::size_t Pixels() const { return static_cast<std::size_t>(width) * height; }
+    Rect Whole() const { return Rect{0, 0, width, height}; }
+
+    // Starts the next frame over the rectangle that changed: a delta while deltas stay small
+    // and few since the last key frame, else a key frame of the whole picture.
+    StoredFrame Begin(const Rect& changed, bool key_needed, int delay_ms) {
+        StoredFrame frame;
+        frame.delay_ms = delay_ms;
+        const int index = static_cast<int>(frames.size());
+        const Rect whole = Whole();
+        if (key_needed || index - frames.back().key_index >= kMaxDeltaRun ||
+            changed.Area() * kDeltaShare > whole.Area() ||
+            delta_area + changed.Area() > whole.Area()) {
+            frame.key_index = index;
+            frame.rect = whole;
+            delta_area = 0;
+        } else {
+            frame.key_index = frames.back().key_index;
+            frame.rect = changed;
+            delta_area += changed.Area();
         }
-        if (bottom < 0) {
-            return Rect{};
-        }
-        return Rect{left, top, right - left + 1, bottom - top + 1};
+        return frame;
     }
 
-    // Indexes the rectangle into the open palette; false when its colours do not all fit.
+    void Finish(StoredFrame&& frame, std::size_t palettes_before) {
+        bytes += sizeof(StoredFrame) + frame.indices.capacity() +
+                 frame.colors.capacity() * sizeof(uint32_t) + PaletteBytes() - palettes_before;
+        frames.push_back(std::move(frame));
+    }
+
+    // Indexes the rectangle of `previous` into the open palette; false when its colours do
+    // not all fit.
     bool TryIndex(const Rect& r, std::vector<uint8_t>& out) {
         if (!palette_open) {
             return false;
@@ -202,7 +274,7 @@ struct CompactPictureBuilder::State {
         int last_index = -1;
         std::size_t n = 0;
         for (int y = r.y; y < r.y + r.h; ++y) {
-            const uint32_t* row = current.data() + static_cast<std::size_t>(y) * width + r.x;
+            const uint32_t* row = previous.data() + static_cast<std::size_t>(y) * width + r.x;
             for (int x = 0; x < r.w; ++x) {
                 const uint32_t color = row[x];
                 if (last_index < 0 || color != last_color) {
@@ -218,7 +290,9 @@ struct CompactPictureBuilder::State {
         return true;
     }
 
-    void Store(StoredFrame& frame) {
+    // Keeps the rectangle of the 32-bit frame in `previous`: as entries of a palette when its
+    // colours fit, else as colours.
+    void StoreColors(StoredFrame& frame) {
         const Rect& r = frame.rect;
         if (TryIndex(r, frame.indices)) {
             frame.palette = static_cast<int>(palettes.size()) - 1;
@@ -239,10 +313,78 @@ struct CompactPictureBuilder::State {
         frame.colors.resize(static_cast<std::size_t>(r.Area()));
         std::size_t n = 0;
         for (int y = r.y; y < r.y + r.h; ++y) {
-            const uint32_t* row = current.data() + static_cast<std::size_t>(y) * width + r.x;
+            const uint32_t* row = previous.data() + static_cast<std::size_t>(y) * width + r.x;
             std::copy(row, row + r.w, frame.colors.begin() + static_cast<std::ptrdiff_t>(n));
             n += static_cast<std::size_t>(r.w);
         }
+    }
+
+    void AddArgb(const uint32_t* argb, int delay_ms, const Rect& area) {
+        const bool key_needed = given != Given::kArgb;
+        Rect changed;
+        if (key_needed) {
+            previous.resize(Pixels());
+            std::transform(argb, argb + Pixels(), previous.begin(), Normalize);
+        } else {
+            changed = ChangedPart(previous.data(), argb, width, area,
+                                  [](uint32_t a, uint32_t b) { return a == Normalize(b); });
+            for (int y = changed.y; y < changed.y + changed.h; ++y) {
+                const std::size_t row = static_cast<std::size_t>(y) * width + changed.x;
+                std::transform(argb + row, argb + row + changed.w, previous.begin() + row,
+                               Normalize);
+            }
+        }
+        given = Given::kArgb;
+        StoredFrame frame = Begin(changed, key_needed, delay_ms);
+        const std::size_t palettes_before = PaletteBytes();
+        StoreColors(frame);
+        Finish(std::move(frame), palettes_before);
+    }
+
+    void AddIndexed(const uint8_t* indices, const uint32_t* palette, int epoch, const Rect& area,
+                    int delay_ms) {
+        const bool key_needed = given != Given::kIndexed;
+        const std::size_t palettes_before = PaletteBytes();
+        // Entries used so far keep their colours within an epoch, so frames compare entry by
+        // entry; across epochs only entries the canvas kept do, so the changed area compares
+        // colours.
+        std::vector<uint32_t> old_palette;
+        if (key_needed || epoch != palette_epoch) {
+            if (!key_needed) {
+                old_palette = palettes.back();
+            }
+            palettes.emplace_back(256);
+            palette_open = false;
+            palette_epoch = epoch;
+        }
+        std::copy(palette, palette + 256, palettes.back().begin());
+        Rect changed;
+        if (key_needed) {
+            previous_indices.assign(indices, indices + Pixels());
+        } else {
+            changed = old_palette.empty()
+                          ? ChangedPart(previous_indices.data(), indices, width, area,
+                                        [](uint8_t a, uint8_t b) { return a == b; })
+                          : ChangedPart(previous_indices.data(), indices, width, area,
+                                        [&old_palette, palette](uint8_t a, uint8_t b) {
+                                            return old_palette[a] == palette[b];
+                                        });
+            for (int y = changed.y; y < changed.y + changed.h; ++y) {
+                const std::size_t row = static_cast<std::size_t>(y) * width + changed.x;
+                std::memcpy(previous_indices.data() + row, indices + row, changed.w);
+            }
+        }
+        given = Given::kIndexed;
+        StoredFrame frame = Begin(changed, key_needed, delay_ms);
+        const Rect& r = frame.rect;
+        frame.palette = static_cast<int>(palettes.size()) - 1;
+        frame.indices.resize(static_cast<std::size_t>(r.Area()));
+        for (int y = 0; y < r.h; ++y) {
+            const std::size_t row = static_cast<std::size_t>(r.y + y) * width + r.x;
+            std::memcpy(frame.indices.data() + static_cast<std::size_t>(y) * r.w,
+                        previous_indices.data() + row, r.w);
+        }
+        Finish(std::move(frame), palettes_before);
     }
 
     std::size_t PaletteBytes() const {
@@ -261,9 +403,6 @@ CompactPictureBuilder::CompactPictureBuilder(int width, int height)
     }
     state_->width = width;
     state_->height = height;
-    const std::size_t pixels = static_cast<std::size_t>(width) * height;
-    state_->previous.assign(pixels, 0);
-    state_->current.assign(pixels, 0);
 }
 
 CompactPictureBuilder::~CompactPictureBuilder() = default;
@@ -281,31 +420,19 @@ int CompactPictureBuilder::FrameCount() const {
 }
 
 void CompactPictureBuilder::AddFrame(const uint32_t* argb, int delay_ms) {
-    State& s = *state_;
-    std::transform(argb, argb + s.current.size(), s.current.begin(), Normalize);
+    state_->AddArgb(argb, delay_ms, state_->Whole());
+}
 
-    StoredFrame frame;
-    frame.delay_ms = delay_ms;
-    const int index = FrameCount();
-    const Rect whole{0, 0, s.width, s.height};
-    const bool key_due = index == 0 || index - s.frames.back().key_index >= kMaxDeltaRun;
-    const Rect changed = key_due ? whole : s.ChangedRect();
-    if (key_due || changed.Area() * kDeltaShare > whole.Area() ||
-        s.delta_area + changed.Area() > whole.Area()) {
-        frame.key_index = index;
-        frame.rect = whole;
-        s.delta_area = 0;
-    } else {
-        frame.key_index = s.frames.back().key_index;
-        frame.rect = changed;
-        s.delta_area += changed.Area();
-    }
-    const std::size_t palettes_before = s.PaletteBytes();
-    s.Store(frame);
-    s.bytes += sizeof(StoredFrame) + frame.indices.capacity() +
-               frame.colors.capacity() * sizeof(uint32_t) + s.PaletteBytes() - palettes_before;
-    s.frames.push_back(std::move(frame));
-    std::swap(s.previous, s.current);
+void CompactPictureBuilder::AddFrame(const uint32_t* argb, int delay_ms,
+                                     const PictureRect& changed) {
+    state_->AddArgb(argb, delay_ms, Clip(changed, state_->width, state_->height));
+}
+
+void CompactPictureBuilder::AddIndexedFrame(const uint8_t* indices, const uint32_t* palette,
+                                            int palette_epoch, const PictureRect& changed,
+                                            int delay_ms) {
+    state_->AddIndexed(indices, palette, palette_epoch,
+                       Clip(changed, state_->width, state_->height), delay_ms);
 }
 
 void CompactPictureBuilder::SetLoopCount(int loop_count) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "platform/picture_changes.h"
 
 namespace morvane {
 
@@ -36,6 +37,17 @@ class CompactPictureBuilder {
 
     // Appends a frame of Width() x Height() pixels (0xAARRGGBB, straight alpha).
     void AddFrame(const uint32_t* argb, int delay_ms);
+    // The same for a decoder that knows where its frames can differ: only pixels inside
+    // `changed` may differ from the frame added before, so only that rectangle is read.
+    void AddFrame(const uint32_t* argb, int delay_ms, const PictureRect& changed);
+    // Appends a frame of Width() x Height() 8-bit entries of `palette` (256 colours, straight
+    // alpha, every fully transparent one 0x00000000), as a GIF decoder composites them. Only
+    // entries inside `changed` may differ from the frame added before, and outside it their
+    // colours stay too. Within one `palette_epoch` an entry the frames use never changes
+    // colour (entries not used yet may be given one); a new epoch may give entries no pixel
+    // outside `changed` shows a new colour.
+    void AddIndexedFrame(const uint8_t* indices, const uint32_t* palette, int palette_epoch,
+                         const PictureRect& changed, int delay_ms);
 
     void SetLoopCount(int loop_count);
     void SetHotSpot(std::optional<HotSpot> hot_spot);

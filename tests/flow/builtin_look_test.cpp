@@ -73,6 +73,27 @@ TEST(BuiltInLookTest, EngineLogoAnimatesAndEndsOnItsFinishedMark) {
     EXPECT_GT(LightPixels(logo, last), LightPixels(logo, 0));
 }
 
+// Every picture promises its size and frames before it is drawn; drawing keeps the promise.
+TEST(BuiltInLookTest, EveryPictureIsDrawnAsPromised) {
+    const BuiltInLook look;
+    std::vector<PicturePtr> all{
+        look.EngineLogo(),    look.MenuBackground(),     look.GameFrame(),
+        look.InventoryBar(),  look.MainMenuButton(),     look.SaveButton(),
+        look.ExamineButton(), look.SmallScorePlate(),    look.LargeScorePlate(),
+        look.StatusPanel(),   look.QuitQueryBackground()};
+    for (int n = 1; n <= 5; ++n) {
+        all.push_back(look.MenuButton(n));
+    }
+    for (int n = 1; n <= 4; ++n) {
+        all.push_back(look.QuitAnswer(n));
+    }
+    for (const PicturePtr& picture : all) {
+        for (int frame = 0; frame < picture->FrameCount(); ++frame) {
+            EXPECT_NO_THROW(Frame(picture, frame));
+        }
+    }
+}
+
 TEST(BuiltInLookTest, QuitAnswersComeInHighlightedAndNormalLooks) {
     const BuiltInLook look;
     for (int answer = 1; answer <= 4; ++answer) {

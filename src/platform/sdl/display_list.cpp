@@ -1,5 +1,9 @@
 #include "platform/sdl/display_list.h"
 
+#include <optional>
+
+#include "platform/picture_changes.h"
+
 #include <algorithm>
 
 namespace morvane::sdl {
@@ -36,6 +40,33 @@ void AddDamage(std::vector<Rect>& damage, Rect r) {
 
 bool SameColour(SDL_Color a, SDL_Color b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
+}
+
+// Where an animation moving one frame on (or back) changes the canvas, when its picture keeps
+// that frame as the rectangle it changes and is drawn unscaled.
+std::optional<Rect> FrameStep(const DrawOp& before, const DrawOp& after) {
+    if (before.kind != DrawOp::Kind::kPicture || after.kind != DrawOp::Kind::kPicture ||
+        before.picture != after.picture || !after.picture || before.clip != after.clip ||
+        before.place != after.place || after.place.width != after.picture->Width() ||
+        after.place.height != after.picture->Height()) {
+        return std::nullopt;
+    }
+    const int last = after.picture->FrameCount() - 1;
+    const int from = std::clamp(before.frame, 0, std::max(last, 0));
+    const int to = std::clamp(after.frame, 0, std::max(last, 0));
+    if (from == to) {
+        return Rect{};
+    }
+    if (to != from + 1 && to != from - 1) {
+        return std::nullopt;
+    }
+    const auto change = FrameChangeRect(*after.picture, std::max(from, to));
+    if (!change) {
+        return std::nullopt;
+    }
+    const Rect moved{after.place.left + change->x, after.place.top + change->y, change->width,
+                     change->height};
+    return Intersect(moved, after.clip);
 }
 
 }  // namespace
@@ -93,6 +124,10 @@ std::vector<Rect> Damage(const DisplayList& before, const DisplayList& after, co
     }
     std::vector<Rect> damage;
     for (std::size_t i = 0; i < new_ops.size(); ++i) {
+        if (const auto moved = FrameStep(old_ops[i], new_ops[i])) {
+            AddDamage(damage, Intersect(*moved, canvas));
+            continue;
+        }
         if (!(old_ops[i] == new_ops[i])) {
             AddDamage(damage, Intersect(old_ops[i].Bounds(), canvas));
             AddDamage(damage, Intersect(new_ops[i].Bounds(), canvas));

@@ -1,8 +1,13 @@
 #include "platform/sdl/game_window.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "platform/control_list_box.h"
 #include "platform/event_loop.h"
@@ -25,34 +30,42 @@ WindowHandle MakeWindow(const WindowOptions& options) {
     return window;
 }
 
-// Whether the renderer draws through OpenGL emulated on the processor (llvmpipe and its kin),
-// where SDL's own software renderer costs a fraction of the processor time.
-bool DrawsThroughSoftwareGl(SDL_Renderer* renderer) {
-    SDL_RendererInfo info{};
-    if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr ||
-        std::string_view(info.name).substr(0, 6) != "opengl") {
+// Whether this process can reach a graphics processor. Without one, OpenGL could only be
+// emulated on the processor (llvmpipe and its kin), where SDL's own software renderer costs a
+// fraction of the time; deciding before any renderer is made loads no OpenGL library for
+// nothing.
+bool GpuReachable() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::string_view(driver) == "dummy" ||
+        std::string_view(driver) == "offscreen") {
         return false;
     }
-    using GetString = const unsigned char* (*)(unsigned int);
-    constexpr unsigned int kGlRenderer = 0x1F01;
-    const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-    const unsigned char* name = get_string != nullptr ? get_string(kGlRenderer) : nullptr;
-    if (name == nullptr) {
+    if (const char* software = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+        software != nullptr && *software != '\0' && std::string_view(software) != "0") {
         return false;
     }
-    const std::string_view gl(reinterpret_cast<const char*>(name));
-    return gl.find("llvmpipe") != std::string_view::npos ||
-           gl.find("softpipe") != std::string_view::npos ||
-           gl.find("swrast") != std::string_view::npos;
+#ifdef __linux__
+    // A GPU is reached through a render node of the kernel's graphics drivers.
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        if (entry.path().filename().string().rfind("renderD", 0) == 0 &&
+            access(entry.path().c_str(), R_OK | W_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
+#else
+    return true;
+#endif
 }
 
 RendererHandle MakeRenderer(SDL_Window* window) {
     // No vertical sync: frames are shown only when something changed, and waiting for the
     // display would only delay the next input.
-    RendererHandle renderer(
-        SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
-    if (renderer && DrawsThroughSoftwareGl(renderer.get())) {
-        renderer.reset();
+    RendererHandle renderer;
+    if (GpuReachable()) {
+        renderer.reset(
+            SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
     }
     if (!renderer) {
         // The window's pixels go straight to the display, not through an emulated GPU.

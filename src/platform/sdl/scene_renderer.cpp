@@ -1,5 +1,6 @@
 #include "platform/sdl/scene_renderer.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/window.h"
@@ -37,6 +38,16 @@ bool SceneRenderer::Draw(const Desktop& desktop) {
     }
     const std::vector<Rect> damage =
         whole_ ? std::vector<Rect>{screen} : Damage(shown_, next_, screen);
+    if (!damage.empty()) {
+        on_screen_.clear();
+        for (const DrawOp& op : next_.Ops()) {
+            if (op.kind == DrawOp::Kind::kPicture && op.picture && op.picture->FrameCount() > 0) {
+                on_screen_.emplace_back(op.picture.get(),
+                                        std::clamp(op.frame, 0, op.picture->FrameCount() - 1));
+            }
+        }
+        pictures_.BeginDraw(on_screen_);
+    }
     last_area_ = 0;
     for (const Rect& area : damage) {
         Replay(next_, area);

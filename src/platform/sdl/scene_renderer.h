@@ -43,6 +43,7 @@ class SceneRenderer {
     DisplayList shown_;
     DisplayList next_;
     ControlPainter painter_;
+    std::vector<std::pair<const Picture*, int>> on_screen_;
     bool whole_ = true;
     long long last_area_ = 0;
 };
