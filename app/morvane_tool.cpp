@@ -1,6 +1,9 @@
 // morvane-tool: the authors' companion. `dump` prints a game's five database files as one JSON
-// document; `build` writes them from such a document.
+// document; `build` writes them from such a document; `check` lists every reference in a game's
+// data that cannot work; `format-doc` prints the description of the data format (the
+// checked-in docs/game-format.md).
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,14 +12,17 @@
 #include <system_error>
 
 #include "base/runtime_error.h"
+#include "database/game_check.h"
 #include "database/game_files.h"
+#include "database/game_format_doc.h"
 #include "database/game_source.h"
 #include "platform/game_paths.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: morvane-tool dump GAME_FOLDER | morvane-tool build SOURCE.json GAME_FOLDER";
+    "usage: morvane-tool dump GAME_FOLDER | morvane-tool build SOURCE.json GAME_FOLDER |\n"
+    "       morvane-tool check GAME_FOLDER [--json] | morvane-tool format-doc";
 
 int Fail(const std::string& message) {
     std::cerr << "morvane-tool: " << message << "\n";
@@ -52,6 +58,33 @@ int Build(const std::filesystem::path& source, const std::filesystem::path& fold
     return 0;
 }
 
+// One line per finding on standard output (or one JSON document); a count on standard error
+// when there is anything to count. Exit status 1 when there is an error.
+int Check(const std::filesystem::path& folder, bool json) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        return Fail(folder.string() + ": not a readable game folder");
+    }
+    const auto findings = morvane::CheckGameFolder(morvane::GamePaths(folder));
+    if (json) {
+        std::cout << morvane::FindingsJson(findings);
+    } else {
+        for (const morvane::Finding& finding : findings) {
+            std::cout << finding.Line() << "\n";
+        }
+    }
+    std::cout.flush();
+    if (!findings.empty()) {
+        const auto errors = std::count_if(findings.begin(), findings.end(), [](const auto& f) {
+            return f.Level == morvane::Severity::kError;
+        });
+        std::cerr << "morvane-tool: " << folder.string() << ": " << errors
+                  << (errors == 1 ? " error, " : " errors, ") << findings.size() - errors
+                  << (findings.size() - errors == 1 ? " warning" : " warnings") << "\n";
+    }
+    return morvane::HasErrors(findings) ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,6 +95,13 @@ int main(int argc, char** argv) {
         }
         if (command == "build" && argc == 4) {
             return Build(argv[2], argv[3]);
+        }
+        if (command == "format-doc" && argc == 2) {
+            std::cout << morvane::GameFormatDocument();
+            return std::cout.flush() ? 0 : Fail("cannot write the document");
+        }
+        if (command == "check" && (argc == 3 || (argc == 4 && std::string(argv[3]) == "--json"))) {
+            return Check(argv[2], argc == 4);
         }
     } catch (const morvane::RuntimeError& error) {
         return Fail(std::string("Error #") + std::to_string(error.Number()) + ": " +

@@ -52,9 +52,12 @@ struct Malformed {
 }
 
 long long Number(std::string_view word, std::string_view what, long long low, long long high) {
+    if (word.empty()) {
+        Fail(std::string(what) + " is missing");
+    }
     long long value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (word.empty() || error != std::errc() || end != word.data() + word.size()) {
+    if (error != std::errc() || end != word.data() + word.size()) {
         Fail(std::string(what) + " must be a whole number, not \"" + std::string(word) + "\"");
     }
     if (value < low || value > high) {
@@ -182,6 +185,9 @@ void ParseKey(std::string_view word, ScriptCommand& command) {
 }
 
 MsgBoxResult ParseAnswer(std::string_view word) {
+    if (word.empty()) {
+        Fail("the answer is missing");
+    }
     if (word == "yes") {
         return MsgBoxResult::kYes;
     }
@@ -226,8 +232,10 @@ void ParseExpect(std::string_view rest, ScriptCommand& command) {
             command.numbers.push_back(Number(item, "the item", kIntegerLow, kIntegerHigh));
         }
         NoMore(rest);
-    } else if (what == "visible" || what == "hidden") {
-        command.kind = what == "visible" ? CommandKind::kExpectVisible : CommandKind::kExpectHidden;
+    } else if (what == "visible" || what == "hidden" || what == "shown") {
+        command.kind = what == "visible"  ? CommandKind::kExpectVisible
+                       : what == "hidden" ? CommandKind::kExpectHidden
+                                          : CommandKind::kExpectShown;
         command.control = ControlWord(rest);
         NoMore(rest);
     } else if (what == "caption") {
@@ -262,6 +270,9 @@ void ParseExpect(std::string_view rest, ScriptCommand& command) {
         command.kind = CommandKind::kExpectLocation;
         command.numbers.push_back(Number(NextWord(rest), "the map location", 1, 20));
         const std::string_view mark = NextWord(rest);
+        if (mark.empty()) {
+            Fail("shown or hidden is missing");
+        }
         if (mark != "shown" && mark != "hidden") {
             Fail("a map location is expected shown or hidden");
         }
@@ -281,7 +292,8 @@ void ParseExpect(std::string_view rest, ScriptCommand& command) {
         command.control = ControlWord(rest);
         NoMore(rest);
     } else {
-        Fail("unknown expectation \"" + std::string(what) + "\"");
+        Fail(what.empty() ? std::string("what to expect is missing")
+                          : "unknown expectation \"" + std::string(what) + "\"");
     }
 }
 

@@ -26,6 +26,7 @@ enum class CommandKind {
     kExpectInHand,
     kExpectVisible,
     kExpectHidden,
+    kExpectShown,
     kExpectCaption,
     kExpectPointer,
     kExpectPlaying,
@@ -47,8 +48,8 @@ enum class PointerWanted { kImage, kItem, kItemHighlighted };
 struct ScriptCommand {
     int line = 0;
     CommandKind kind = CommandKind::kState;
-    // click, hover, type, retype, select, restore, expect visible / hidden / caption / count /
-    // height / minimized / restored: "Window.Name(Index)".
+    // click, hover, type, retype, select, restore, expect visible / hidden / shown / caption /
+    // count / height / minimized / restored: "Window.Name(Index)".
     std::string control;
     // type, select, expect caption / clipboard: the rest of the line in the game's Windows-1252
     // bytes (for the clipboard with "\n" standing for a line feed);

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "debug/control_name.h"
 #include "debug/game_queries.h"
+#include "debug/reachability.h"
 #include "debug/script_output.h"
 #include "platform/control.h"
 #include "platform/control_list_box.h"
@@ -25,6 +26,7 @@ bool NamesControl(CommandKind kind) {
         case CommandKind::kSelect:
         case CommandKind::kExpectVisible:
         case CommandKind::kExpectHidden:
+        case CommandKind::kExpectShown:
         case CommandKind::kExpectCaption:
         case CommandKind::kExpectCount:
         case CommandKind::kExpectHeight:
@@ -150,7 +152,8 @@ std::optional<InputStep> ScriptDriver::Run(const ScriptCommand& command, EventLo
                 return std::nullopt;
             }
             if (!desktop_.Reachable(*target)) {
-                output_.Note(command.control + " not reachable");
+                const std::string why = WhyNotReachable(desktop_, *target);
+                Note(command.control + " not reachable" + (why.empty() ? "" : " (" + why + ")"));
                 return std::nullopt;
             }
             Act(command, *target);
@@ -201,8 +204,8 @@ void ScriptDriver::Act(const ScriptCommand& command, Control& target) {
             desktop_.Loop().Post(
                 [this, &list, line = command.line, name = command.control, text = command.text] {
                     if (!list.Select(text)) {
-                        output_.Note(name + " has no item " + Quoted(text) + " (line " +
-                                     std::to_string(line) + ")");
+                        Note(name + " has no item " + Quoted(text) + " (line " +
+                             std::to_string(line) + ")");
                     }
                 });
             break;
@@ -216,6 +219,13 @@ void ScriptDriver::Check(const ScriptCommand& command, bool holds, const std::st
     if (!holds) {
         ++failures_;
         output_.Fail(command.line, message);
+    }
+}
+
+void ScriptDriver::Note(const std::string& text) {
+    output_.Note(text);
+    if (strict_) {
+        ++failures_;
     }
 }
 
@@ -263,6 +273,16 @@ void ScriptDriver::Expect(const ScriptCommand& command) {
             Check(command, control->Visible() == wanted,
                   command.control + " is " + (control->Visible() ? "visible" : "hidden") +
                       ", expected " + (wanted ? "visible" : "hidden"));
+            break;
+        }
+        case CommandKind::kExpectShown: {
+            const Control* control = Resolve(command);
+            if (control == nullptr) {
+                error_ = ScriptError{command.line, "unknown control " + command.control};
+                break;
+            }
+            const std::string why = WhyNotShown(*control);
+            Check(command, why.empty(), command.control + " is not shown (" + why + ")");
             break;
         }
         case CommandKind::kExpectCaption: {

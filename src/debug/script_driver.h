@@ -36,6 +36,10 @@ class ScriptDriver final : public InputSource {
 
     InputStep TakeInput(EventLoop& loop) override;
 
+    // A strict run counts every note (a control that cannot be reached, a list without the
+    // row asked for) as a failure.
+    void SetStrict(bool strict) { strict_ = strict; }
+
     int Failures() const { return failures_; }
     const std::optional<ScriptError>& Error() const { return error_; }
     // Whether every command was taken.
@@ -52,6 +56,7 @@ class ScriptDriver final : public InputSource {
     void Act(const ScriptCommand& command, Control& target);
     void Expect(const ScriptCommand& command);
     void Check(const ScriptCommand& command, bool holds, const std::string& message);
+    void Note(const std::string& text);
     std::string DescribePointer() const;
     std::string DescribeState() const;
 
@@ -65,6 +70,7 @@ class ScriptDriver final : public InputSource {
     // more of the same wait, not the next command.
     std::optional<TimeMs> wait_until_;
     int failures_ = 0;
+    bool strict_ = false;
     std::optional<ScriptError> error_;
 };
 

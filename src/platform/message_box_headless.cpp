@@ -33,6 +33,9 @@ MsgBoxResult HeadlessMessageBox::Show(const MessageBoxRequest& request) {
     out_ << "msgbox: " << Windows1252ToUtf8(EscapeControls(request.title)) << " | "
          << Windows1252ToUtf8(EscapeControls(request.text)) << '\n';
     out_.flush();
+    if (request.icon == MsgBoxIcon::kCritical || request.icon == MsgBoxIcon::kExclamation) {
+        ++error_boxes_;
+    }
     const auto offered = AnswersOf(request.buttons);
     if (!answers_.empty() &&
         std::find(offered.begin(), offered.end(), answers_.front()) != offered.end()) {

@@ -26,9 +26,14 @@ class HeadlessMessageBox final : public MessageBoxService {
 
     MsgBoxResult Show(const MessageBoxRequest& request) override;
 
+    // Boxes shown with the critical or the exclamation icon: the run-time errors the player
+    // reports and the warnings about data it cannot play.
+    int ErrorBoxes() const { return error_boxes_; }
+
   private:
     std::ostream& out_;
     std::deque<MsgBoxResult> answers_;
+    int error_boxes_ = 0;
 };
 
 }  // namespace morvane

@@ -84,6 +84,10 @@ constexpr std::array kOptions = {
                    o.script = std::string(v);
                    return std::optional<std::string>();
                }},
+    OptionSpec{"strict", 0, Kind::kSwitch, false, "",
+               "fail the script on an unreachable control, an error message box or a run-time "
+               "error",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.strict, v); }},
     OptionSpec{"trace-media", 0, Kind::kSwitch, false, "",
                "print a line for every sound, music and movie started",
                [](PlayerOptions& o, std::string_view v) { return SetFlag(o.trace_media, v); }},

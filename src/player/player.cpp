@@ -172,8 +172,9 @@ int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& 
     if (script) {
         driver.emplace(std::move(*script), desktop_, queries_, output_,
                        [this](MsgBoxResult answer) { message_box_.QueueAnswer(answer); });
+        driver->SetStrict(options_.strict);
         if (auto error = driver->CheckControls()) {
-            errors << DescribeScriptError(*error) << '\n';
+            errors << "morvane-player: " << DescribeScriptError(*error) << '\n';
             return 2;
         }
         loop_.SetInputSource(&*driver);
@@ -185,9 +186,16 @@ int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& 
         return 0;
     }
     if (driver->Error()) {
-        errors << DescribeScriptError(*driver->Error()) << '\n';
+        errors << "morvane-player: " << DescribeScriptError(*driver->Error()) << '\n';
     }
-    return driver->ExitStatus();
+    const int status = driver->ExitStatus();
+    const int boxes = message_box_.ErrorBoxes();
+    if (options_.strict && boxes > 0) {
+        errors << "morvane-player: strict: " << boxes
+               << (boxes == 1 ? " error message box\n" : " error message boxes\n");
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 }  // namespace morvane

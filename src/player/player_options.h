@@ -16,6 +16,9 @@ struct PlayerOptions {
     bool headless = false;
     // A walkthrough script to play as the user; "-" reads it from standard input.
     std::optional<std::string> script;
+    // The script run fails on anything an author should fix: a control it cannot reach, an
+    // error message box, a run-time error.
+    bool strict = false;
     // Logging is on from the start.
     bool log = false;
     // Media lines on standard output too.

@@ -160,5 +160,55 @@ TEST_F(ToolTest, BuildWritesAllFilesOrNone) {
     EXPECT_EQ(after, before);
 }
 
+TEST_F(ToolTest, CheckListsFindingsAndFailsOnAnError) {
+    const auto clean = games_.Path() / "clean";
+    ASSERT_EQ(Run("build " + Quoted(Source(R"({"scenes": [{}]})")) + " " + Quoted(clean)).Status,
+              0);
+    const ToolRun good = Run("check " + Quoted(clean));
+    EXPECT_EQ(good.Status, 0) << good.Err;
+    EXPECT_EQ(good.Out, "");
+
+    const auto broken = games_.Path() / "broken";
+    const char* source = R"({"scenes": [{"objects": [{"kind": 2, "p12": 1, "p17": 3}, {"kind": 0,
+        "s3": "", "p12": 7}]}]})";
+    ASSERT_EQ(Run("build " + Quoted(Source(source)) + " " + Quoted(broken)).Status, 0);
+    const ToolRun bad = Run("check " + Quoted(broken));
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_EQ(bad.Out,
+              "error: scene 1 object 1 (Goodie) p17: item 3 does not exist (0 items)\n"
+              "warning: scene 1 object 2 (Ambient) p12: animation style 7 is not one of 1 to 3; "
+              "the picture keeps the last object's settings\n");
+    EXPECT_NE(bad.Err.find("1 error, 1 warning"), std::string::npos) << bad.Err;
+
+    const ToolRun json = Run("check " + Quoted(broken) + " --json");
+    EXPECT_EQ(json.Status, 1);
+    const auto document = nlohmann::json::parse(json.Out);
+    EXPECT_EQ(document["errors"], 1);
+    EXPECT_EQ(document["warnings"], 1);
+    ASSERT_EQ(document["findings"].size(), 2u);
+    const auto& first = document["findings"][0];
+    EXPECT_EQ(first["severity"], "error");
+    EXPECT_EQ(first["file"], "scene");
+    EXPECT_EQ(first["record"], 1);
+    EXPECT_EQ(first["object"], 1);
+    EXPECT_EQ(first["kind"], "Goodie");
+    EXPECT_EQ(first["field"], "p17");
+    EXPECT_EQ(first["problem"], "item 3 does not exist (0 items)");
+
+    ExpectOneLineFailure(Run("check " + Quoted(games_.Path() / "missing")));
+}
+
+// The checked-in description of the data format is what the record layouts give today.
+TEST_F(ToolTest, TheFormatDocumentIsUpToDate) {
+    const ToolRun run = Run("format-doc");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("| 17 | `\"17\"` | 125 | 15 | text | CloseupPicture |"),
+              std::string::npos);
+    EXPECT_TRUE(run.Out ==
+                ReadFile(std::filesystem::path(MORVANE_SOURCE_DIR) / "docs" / "game-format.md"))
+        << "docs/game-format.md differs from the record layouts; regenerate it with "
+           "`morvane-tool format-doc > docs/game-format.md`";
+}
+
 }  // namespace
 }  // namespace morvane

@@ -51,8 +51,9 @@ TEST_F(PlayerProgram, ScriptsDriveTheGamesWindows) {
         "click Main.Animation(3)\nhover MapWindow.Loctn(1)\nclick Main.Command1 right\n");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out,
-              "note: Main.Animation(3) not reachable\nnote: MapWindow.Loctn(1) not reachable\n"
-              "note: Main.Command1 not reachable\n");
+              "note: Main.Animation(3) not reachable (window Main hidden)\n"
+              "note: MapWindow.Loctn(1) not reachable (window MapWindow hidden)\n"
+              "note: Main.Command1 not reachable (window Main hidden)\n");
 }
 
 TEST_F(PlayerProgram, FailedExpectationsArePrintedAndExitOne) {

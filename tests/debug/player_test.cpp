@@ -144,7 +144,7 @@ TEST_F(PlayerTest, ScriptsSeeWhatTheSoundChannelsPlay) {
 TEST_F(PlayerTest, UnknownControlIsAScriptError) {
     Player player(options_, out_);
     EXPECT_EQ(Play(player, "wait 10\nclick Main.NoSuchControl\n"), 2);
-    EXPECT_EQ(errors_.str(), "script line 2: unknown control Main.NoSuchControl\n");
+    EXPECT_EQ(errors_.str(), "morvane-player: script line 2: unknown control Main.NoSuchControl\n");
     EXPECT_EQ(out_.str(), "");
 }
 

@@ -44,8 +44,9 @@ TEST(ScriptClick, ControlUnderTheBlockPanelIsNotReached) {
                        "hover Main.Animation(1)\n"),
               0);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(run.Lines(), (Lines{"note: Main.Animation(1) not reachable",
-                                  "note: Main.Animation(1) not reachable"}));
+    EXPECT_EQ(run.Lines(),
+              (Lines{"note: Main.Animation(1) not reachable (covered by Main.Block)",
+                     "note: Main.Animation(1) not reachable (covered by Main.Block)"}));
 }
 
 TEST(ScriptClick, HiddenOrDisabledControlsAndWindowsAreNotReached) {
@@ -59,9 +60,11 @@ TEST(ScriptClick, HiddenOrDisabledControlsAndWindowsAreNotReached) {
                        "click QuitGameQuery.ButtnYes\n"),
               0);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(run.Lines(),
-              (Lines{"note: Main.Command1 not reachable", "note: Main.Animation(3) not reachable",
-                     "note: QuitGameQuery.ButtnYes not reachable"}));
+    EXPECT_EQ(
+        run.Lines(),
+        (Lines{"note: Main.Command1 not reachable (disabled)",
+               "note: Main.Animation(3) not reachable (hidden)",
+               "note: QuitGameQuery.ButtnYes not reachable (window QuitGameQuery not loaded)"}));
 }
 
 TEST(ScriptClick, ModalWindowTakesTheNextCommandsAndKeepsOthersOut) {
@@ -81,7 +84,8 @@ TEST(ScriptClick, ModalWindowTakesTheNextCommandsAndKeepsOthersOut) {
                        "click Main.Animation(1)\n"),
               0);
     EXPECT_EQ(events, (Lines{"query opens", "query closed", "object"}));
-    EXPECT_EQ(run.Lines(), (Lines{"note: Main.Animation(1) not reachable"}));
+    EXPECT_EQ(run.Lines(),
+              (Lines{"note: Main.Animation(1) not reachable (window QuitGameQuery is modal)"}));
 }
 
 TEST(ScriptInput, KeysGoToTheActiveWindow) {
@@ -319,7 +323,8 @@ TEST(ScriptRuns, TheSameScriptGivesTheSameOutput) {
     EXPECT_EQ(first, play());
     EXPECT_EQ(first,
               "0\nlog: tick 1 at 300\nlog: tick 2 at 600\nlog: tick 3 at 900\n"
-              "note: Main.Animation(1) not reachable\nstate: scene=0 in-hand=none "
+              "note: Main.Animation(1) not reachable (covered by Main.Block)\nstate: scene=0 "
+              "in-hand=none "
               "inventory=[] flags=[] locations=[]\n");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -118,6 +119,9 @@ struct ScriptRun : Runtime {
         }
         driver.emplace(parsed.commands, desktop, game, output,
                        [this](MsgBoxResult answer) { message_box.QueueAnswer(answer); });
+        if (Prepare) {
+            Prepare(*driver);
+        }
         if (auto error = driver->CheckControls()) {
             errors = DescribeScriptError(*error);
             return 2;
@@ -141,6 +145,8 @@ struct ScriptRun : Runtime {
     }
 
     std::string errors;
+    // Settings of the driver made before the run (strict).
+    std::function<void(ScriptDriver&)> Prepare;
 };
 
 }  // namespace morvane::testing
