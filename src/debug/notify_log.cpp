@@ -6,6 +6,7 @@
 #include "forms/notify_log.h"
 #include "interaction/pointer_model.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {
@@ -104,7 +105,7 @@ void AttachNotifyWindow(DebugContext& ctx) {
     for (Control* part : std::initializer_list<Control*>{&window, &window.cc, &window.ClC,
                                                          &window.CompExp, &window.List1}) {
         part->OnMouseMove = [&ctx](const MouseArgs&) {
-            ShowPointerImage(ctx.Interaction, kPointerNormal);
+            ShowPointerImage(ctx.Interaction, kNormalPointer);
         };
     }
 }

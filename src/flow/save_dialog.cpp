@@ -5,13 +5,11 @@
 #include "flow/dialog_buttons.h"
 #include "flow/saved_game_file.h"
 #include "flow/saved_game_name.h"
+#include "platform/pointer_roles.h"
 #include "platform/desktop.h"
 
 namespace morvane {
 namespace {
-
-constexpr int kNormalPointer = 13;
-constexpr int kWaitPointer = 14;
 
 void ShowSavedGames(FileListBox& list, const SavedGamesState& saves) {
     try {

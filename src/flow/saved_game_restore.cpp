@@ -21,7 +21,7 @@ void LoadSlotPicture(FlowContext& ctx, Image& target, const std::string& name) {
         target.SetPicture(none);
         return;
     }
-    PictureResult loaded = ctx.GetDesktop().Pictures().Load(GfxPath(ctx, name));
+    PictureResult loaded = ctx.GetDesktop().Pictures().Load(GfxPath(ctx.State, name));
     target.SetPicture(loaded.picture ? std::move(loaded.picture) : none);
 }
 

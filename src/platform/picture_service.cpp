@@ -9,7 +9,7 @@ namespace morvane {
 
 PictureService::PictureService(const GamePaths& paths, const StillPictureDecoder* stills,
                                std::size_t cache_bytes)
-    : paths_(paths), cache_(cache_bytes, stills) {}
+    : paths_(paths), stills_(stills), cache_(cache_bytes, stills) {}
 
 const BuiltInPictures& PictureService::BuiltIns() const {
     if (!built_ins_) {
@@ -28,7 +28,7 @@ PictureResult PictureService::Load(std::string_view path) {
 }
 
 PictureResult PictureService::LoadFile(const std::filesystem::path& file) const {
-    return LoadPicture(file);
+    return LoadPicture(file, stills_);
 }
 
 }  // namespace morvane

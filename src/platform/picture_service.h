@@ -41,6 +41,7 @@ class PictureService {
 
   private:
     const GamePaths& paths_;
+    const StillPictureDecoder* stills_;
     PictureCache cache_;
     mutable std::unique_ptr<const BuiltInPictures> built_ins_;
 };

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "flow/player.h"
+#include "player/player.h"
 #include "forms/notify_log.h"
 #include "support/game_builder.h"
 #include "support/player_process.h"
