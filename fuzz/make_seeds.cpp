@@ -16,7 +16,7 @@
 
 #include "database/game_source.h"
 #include "database/record_codec.h"
-#include "media/media_test_files.h"
+#include "support/media_files.h"
 #include "platform/gif_writer.h"
 #include "support/game_builder.h"
 #include "support/music_files.h"

@@ -6,11 +6,13 @@
 
 #include "platform/picture_dimensions.h"
 #include "platform/picture_loader.h"
+#include "platform/sdl/sdl_image_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::span<const uint8_t> bytes(data, size);
     const morvane::PictureFormat format = morvane::DetectPictureFormat(bytes);
     (void)morvane::PeekPictureSize(bytes, format);
-    (void)morvane::DecodePicture(bytes, "fuzz");
+    static const morvane::sdl::SdlImageDecoder stills;
+    (void)morvane::DecodePicture(bytes, "fuzz", &stills);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/display.h"
 #include "platform/event_loop.h"
 #include "platform/input_source.h"
 #include "platform/message_box.h"
@@ -38,6 +39,9 @@ class Backend {
     // printed and answered by the script.
     virtual MessageBoxService* MessageBoxes() = 0;
     virtual Clipboard& GetClipboard() = 0;
+    // The screen the game window is on, for the display check. Headless none: there is no
+    // screen to fill.
+    virtual Display* GetDisplay() { return nullptr; }
     virtual const StillPictureDecoder& Stills() const = 0;
 
     // Made when the run's loop exists; the backend outlives them.

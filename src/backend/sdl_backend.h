@@ -11,6 +11,7 @@
 #include "platform/sdl/game_window.h"
 #include "platform/sdl/sdl_clipboard.h"
 #include "platform/sdl/sdl_image_decoder.h"
+#include "platform/sdl/window_display.h"
 
 namespace morvane {
 
@@ -51,6 +52,7 @@ class SdlBackend final : public Backend {
     InputSource* User() override { return &window_; }
     MessageBoxService* MessageBoxes() override { return &message_boxes_; }
     Clipboard& GetClipboard() override { return clipboard_; }
+    Display* GetDisplay() override { return &display_; }
     const StillPictureDecoder& Stills() const override { return stills_; }
 
     MediaDevices MakeMedia(EventLoop& loop) override;
@@ -73,6 +75,7 @@ class SdlBackend final : public Backend {
     SystemClock clock_;
     sdl::CanvasMessageBox message_boxes_;
     sdl::SdlClipboard clipboard_;
+    sdl::WindowDisplay display_{window_};
     sdl::SdlImageDecoder stills_;
     std::unique_ptr<SdlAudio> audio_;
     std::unique_ptr<ffmpeg::MovieAudio> movie_audio_;

@@ -80,6 +80,13 @@ std::optional<fs::path> FindSavedGamesFolder(const GamePaths& game, const std::s
 
 void SavedGamesFolder(FlowContext& ctx) {
     const GameState& state = ctx.State;
+    if (ctx.Saves.ChosenFolder) {
+        // Made when missing; when it cannot be, saving there says why.
+        std::error_code error;
+        fs::create_directories(*ctx.Saves.ChosenFolder, error);
+        ctx.Saves.Folder = *ctx.Saves.ChosenFolder;
+        return;
+    }
     if (auto folder = FindSavedGamesFolder(state.Paths, state.GameTitle,
                                            UserDataFolders::FromEnvironment())) {
         ctx.Saves.Folder = std::move(*folder);

@@ -27,8 +27,9 @@ std::optional<std::filesystem::path> FindSavedGamesFolder(const GamePaths& game,
                                                           const std::string& game_title,
                                                           const UserDataFolders& user);
 
-// Sets the saved-games folder of the run, once at start-up. When no folder can be had, the
-// game folder's "Saved" stays the folder, and saving there reports why it fails.
+// Sets the saved-games folder of the run, once at start-up: the user's chosen folder when there
+// is one, else the game's. When no folder can be had, the game folder's "Saved" stays the
+// folder, and saving there reports why it fails.
 void SavedGamesFolder(FlowContext& ctx);
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ struct SavedGamesState {
     // Where saved games are kept: the game folder's "Saved", or the player's own folder for
     // the game when the game folder cannot be written.
     std::filesystem::path Folder;
+    // The folder the player's user chose for saved games (--saves); it wins over both.
+    std::optional<std::filesystem::path> ChosenFolder;
     SavedGameRecord Snapshot;
     // The scene as it was when the snapshot was taken, kept beside the saved game.
     Thumbnail Picture;

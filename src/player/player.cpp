@@ -15,7 +15,6 @@
 #include "interaction/interaction_wiring.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
-#include "platform/sdl/window_display.h"
 #include "platform/window.h"
 #include "player/soundfont_search.h"
 
@@ -53,6 +52,8 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
     database_ui_.AttachInteraction(interaction_);
     flow_ = std::make_unique<GameFlow>(state_, forms_, flow_services_, &database_ui_);
     flow_->Context().GameDrives = &drives_;
+    flow_->Context().Saves.ChosenFolder = options_.saves;
+    flow_services_.SetDisplay(backend_->GetDisplay());
     engine_hooks_.AttachSceneCdCheck(
         [this](Integer scene) { return CheckSceneCd(flow_->Context(), scene); });
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
@@ -129,9 +130,12 @@ void Player::ShutDown() {
 }
 
 void Player::Notice(const std::string& line) {
-    std::cerr << "morvane-player: " << line << std::endl;
+    // File names come from game data: their control characters are shown, not sent to the
+    // terminal.
+    const std::string shown = Windows1252ToUtf8(EscapeControls(line));
+    std::cerr << "morvane-player: " << shown << std::endl;
     if (log_file_.is_open()) {
-        log_file_ << line << std::endl;
+        log_file_ << shown << std::endl;
     }
 }
 
@@ -144,8 +148,6 @@ void Player::ConnectWindow(SdlBackend& backend) {
     window.OnMuteToggled = [&backend] { backend.SetMuted(!backend.Muted()); };
     // "Minimize Player" minimises the game window, and restoring it brings the game back.
     window.SetMainWindow(&forms_.Main);
-    display_ = std::make_unique<sdl::WindowDisplay>(window);
-    flow_services_.SetDisplay(display_.get());
 }
 
 void Player::TurnLoggingOn() {

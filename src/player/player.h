@@ -22,7 +22,6 @@
 #include "media/media_trace.h"
 #include "media/sound_device.h"
 #include "platform/desktop.h"
-#include "platform/display.h"
 #include "platform/event_loop.h"
 #include "platform/linux_drives.h"
 #include "platform/message_box_headless.h"
@@ -135,8 +134,6 @@ class Player {
     DebugContext debug_;
     // Start-up, the menus, new games, quitting and shutdown.
     PlayerFlowServices flow_services_;
-    // The screen the display check looks at; none headless.
-    std::unique_ptr<Display> display_;
     // The machine's drives, for the CD checks.
     LinuxDrives drives_;
     std::unique_ptr<GameFlow> flow_;

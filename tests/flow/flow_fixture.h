@@ -18,6 +18,7 @@
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
 #include "platform/runtime_fixture.h"
+#include "platform/sdl/sdl_image_decoder.h"
 #include "support/game_builder.h"
 #include "support/gif_files.h"
 #include "support/temp_folder.h"
@@ -271,7 +272,9 @@ class FlowTest : public ::testing::Test {
     TempFolder folder_;
     Runtime runtime_;
     GameState state_{GamePaths(folder_.Path())};
-    PictureService pictures_{state_.Paths};
+    // The image library reads the PNG pictures kept with saved games, as in the player.
+    sdl::SdlImageDecoder stills_;
+    PictureService pictures_{state_.Paths, &stills_};
     Forms forms_{runtime_.desktop};
     RecordingServices services_{runtime_.loop};
     RecordingDrives drives_{services_.calls};
