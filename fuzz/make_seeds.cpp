@@ -16,9 +16,9 @@
 
 #include "database/game_source.h"
 #include "database/record_codec.h"
-#include "support/media_files.h"
 #include "platform/gif_writer.h"
 #include "support/game_builder.h"
+#include "support/media_files.h"
 #include "support/music_files.h"
 
 namespace {

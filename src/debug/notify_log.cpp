@@ -48,7 +48,6 @@ void AppendNotifyLine(Forms& windows, const std::string& text) {
     }
 }
 
-
 void NoWin_Load(DebugContext& ctx) {
     NoWin& window = ctx.Win().NoWin;
     // 2000 twips from the left, at the top; it starts shrunk to its buttons.

@@ -13,8 +13,8 @@ struct DebugContext;
 inline constexpr int kNotifyShrunkHeight = 45;
 
 // The notify window's `LogLine`: appends a line as the newest item of the list and selects it,
-// so the newest line is in view, dropping the oldest past the list's limit. The window is made on first use, also while it is hidden. It
-// does not look at the log switch; its callers do.
+// so the newest line is in view, dropping the oldest past the list's limit. The window is made on
+// first use, also while it is hidden. It does not look at the log switch; its callers do.
 void AppendNotifyLine(Forms& windows, const std::string& text);
 
 // Connects the notify window: its load (placed at the top, shrunk), Copy to Clipboard, Empty

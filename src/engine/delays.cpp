@@ -3,8 +3,8 @@
 #include "base/text.h"
 #include "engine/cascade.h"
 #include "engine/flag_operations.h"
-#include "platform/pointer_roles.h"
 #include "engine/runaway_delays.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 

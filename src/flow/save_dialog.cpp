@@ -5,8 +5,8 @@
 #include "flow/dialog_buttons.h"
 #include "flow/saved_game_file.h"
 #include "flow/saved_game_name.h"
-#include "platform/pointer_roles.h"
 #include "platform/desktop.h"
+#include "platform/pointer_roles.h"
 
 namespace morvane {
 namespace {

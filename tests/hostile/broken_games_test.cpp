@@ -300,9 +300,9 @@ TEST(BrokenGameFolders, PlayToTheEndWithTheSameOutputAndMessagesThatNameTheProbl
             EXPECT_TRUE(line.starts_with("morvane-player: file not found: ") ||
                         line.starts_with("morvane-player: cannot play "))
                 << line;
-            EXPECT_TRUE(std::none_of(line.begin(), line.end(),
-                                     [](char c) { return c >= 0 && c < 0x20; }))
-                << line;
+            EXPECT_TRUE(std::none_of(line.begin(), line.end(), [](char c) {
+                return c >= 0 && c < 0x20;
+            })) << line;
         }
         EXPECT_NE(first.out.find("state: "), std::string::npos) << first.out;
         const std::vector<std::string> boxes = MessageBoxes(first.out);
@@ -313,8 +313,8 @@ TEST(BrokenGameFolders, PlayToTheEndWithTheSameOutputAndMessagesThatNameTheProbl
             }
             EXPECT_TRUE(named) << box;
         }
-        const bool intact = row.what == "intact" || row.what == "32766 items" ||
-                            row.what == "32767 items";
+        const bool intact =
+            row.what == "intact" || row.what == "32766 items" || row.what == "32767 items";
         if (intact) {
             EXPECT_EQ(boxes.size(), 0u) << first.out;
             EXPECT_NE(first.out.find("state: scene=1 "), std::string::npos) << first.out;

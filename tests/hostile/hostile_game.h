@@ -7,9 +7,9 @@
 
 #include "database/game_data.h"
 #include "database/game_files.h"
-#include "support/media_files.h"
 #include "platform/gif_writer.h"
 #include "support/game_builder.h"
+#include "support/media_files.h"
 #include "support/music_files.h"
 
 namespace morvane::testing {

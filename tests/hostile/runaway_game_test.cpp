@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "player/player.h"
 #include "forms/notify_log.h"
+#include "player/player.h"
 #include "support/game_builder.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"

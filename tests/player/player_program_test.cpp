@@ -126,14 +126,15 @@ TEST_F(PlayerProgramTest, NoSoundDeviceIsOneLineThenSilentPlay) {
 
 TEST_F(PlayerProgramTest, SavedGamesGoWhereTheUserChose) {
     const auto game = folder_.Path() / "menu-game";
-    testing::GameBuilder(game).WriteJson(R"({"general": {"35": "1", "37": 1}, "scenes": [{}]})");
+    testing::GameBuilder(game).WriteJson(
+        R"({"general": {"35": "1", "37": 1, "52": 1, "57": 1}, "scenes": [{}]})");
     const auto script = folder_.Write(
         "save.txt",
         "wait 3000\nclick MainMenu.Buttn(2)\nwait 2000\nclick Main.SaveGameButtn\nwait 300\n"
         "type SaveGame.Text1 mine\nclick SaveGame.ButtnOK\nwait 300\n");
     const auto chosen = folder_.Path() / "my saves" / "here";
-    const auto run = Run(Quoted(game) + " --headless --saves " + Quoted(chosen) + " --script " +
-                         Quoted(script));
+    const auto run = Run(Quoted(game) + " --headless --strict --saves " + Quoted(chosen) +
+                         " --script " + Quoted(script));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(std::filesystem::file_size(chosen / "mine.sav"), 1113U);
     EXPECT_FALSE(std::filesystem::exists(game / "Saved" / "mine.sav"));
