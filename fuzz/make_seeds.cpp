@@ -16,6 +16,7 @@
 
 #include "database/game_source.h"
 #include "database/record_codec.h"
+#include "database/saved_game_record.h"
 #include "platform/gif_writer.h"
 #include "support/game_builder.h"
 #include "support/media_files.h"
@@ -154,6 +155,30 @@ void MediaSeeds(const fs::path& corpus) {
          std::string("ID3\x03\x00\x00\x00\x00\x00\x04", 10) + "tags" + SilentMp3(2));
 }
 
+// Saved games as the player writes them: an empty one, and one with every table filled.
+void SavedGameSeeds(const fs::path& corpus) {
+    morvane::SavedGameRecord record;
+    Seed(corpus, "saved_game", "empty", morvane::EncodeRecord(record));
+    record.Description = morvane::FixedText<50>("On the shore");
+    record.Date = morvane::FixedText<10>("12-07-2026");
+    record.Time = morvane::FixedText<10>("09:41 PM");
+    record.Soundtrack = morvane::FixedText<15>("waves.mid");
+    record.SoundtrackVolume = -1200;
+    record.Scene = 3;
+    for (int n = 1; n <= 255; ++n) {
+        record.Flags(n) = static_cast<morvane::Integer>(n % 7);
+    }
+    for (int n = 1; n <= 20; ++n) {
+        record.DelayRunning(n) = static_cast<morvane::Integer>(n % 2);
+        record.DelayDuration(n) = static_cast<morvane::Integer>(n * 100);
+        record.Map(n) = static_cast<morvane::Integer>(n % 2);
+    }
+    for (int n = 1; n <= 4; ++n) {
+        record.Inventory(n) = static_cast<morvane::Integer>(n);
+    }
+    Seed(corpus, "saved_game", "full", morvane::EncodeRecord(record));
+}
+
 void ScriptSeeds(const fs::path& corpus, const fs::path& source) {
     Seed(corpus, "script", "walkthrough", ReadFile(source / "games" / "demo" / "walkthrough.txt"));
     Seed(corpus, "script", "commands",
@@ -177,5 +202,6 @@ int main(int argc, char** argv) {
     PictureSeeds(corpus);
     MediaSeeds(corpus);
     ScriptSeeds(corpus, source);
+    SavedGameSeeds(corpus);
     return 0;
 }

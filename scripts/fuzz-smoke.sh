@@ -33,7 +33,7 @@ build-fuzz/make_seeds . "$corpus"
 
 status=0
 for target in scene_record location_record inventory_record conversation_record general_record \
-  game_files picture gif wav avi music script; do
+  game_files picture gif wav avi music script saved_game; do
   seeds=$corpus/$target
   mkdir -p "$seeds"
   work=$(mktemp -d)
