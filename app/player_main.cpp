@@ -81,6 +81,10 @@ int main(int argc, char** argv) {
             break;
     }
     morvane::PlayerOptions options = command_line.options;
+    if (const auto conflict = morvane::ConflictingOptions(options)) {
+        std::cerr << "morvane-player: " << *conflict << '\n';
+        return 2;
+    }
     if (options.game_folder.empty()) {
         options.game_folder = ExecutableFolder(argv[0]);
     }

@@ -11,7 +11,7 @@ packages=(
   timgm6mb-soundfont fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
   clang libclang-rt-dev
 )
 

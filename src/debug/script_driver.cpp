@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "debug/control_name.h"
 #include "debug/game_queries.h"
+#include "debug/game_state_line.h"
 #include "debug/reachability.h"
 #include "debug/script_output.h"
 #include "platform/control.h"
@@ -64,7 +65,7 @@ std::string Items(const std::vector<long long>& items) {
 }
 
 std::string Items(const std::vector<Integer>& items) {
-    return Items(std::vector<long long>(items.begin(), items.end()));
+    return ItemList(items);
 }
 
 std::string ItemOrNone(std::optional<long long> item) {
@@ -401,24 +402,7 @@ std::string ScriptDriver::DescribePointer() const {
 }
 
 std::string ScriptDriver::DescribeState() const {
-    std::string flags;
-    for (int number = 1; number <= 255; ++number) {
-        if (const Integer value = game_.Flag(number); value != 0) {
-            flags +=
-                (flags.empty() ? "" : " ") + std::to_string(number) + "=" + std::to_string(value);
-        }
-    }
-    std::string locations;
-    for (int location = 1; location <= 20; ++location) {
-        if (game_.LocationAvailable(location)) {
-            locations += (locations.empty() ? "" : " ") + std::to_string(location);
-        }
-    }
-    const auto in_hand = game_.ItemInHand();
-    return "scene=" + std::to_string(game_.CurrentScene()) +
-           " in-hand=" + (in_hand ? std::to_string(*in_hand) : std::string("none")) +
-           " inventory=[" + Items(game_.InventoryItems()) + "] flags=[" + flags + "] locations=[" +
-           locations + "]";
+    return DescribeGameState(game_);
 }
 
 }  // namespace morvane

@@ -331,7 +331,32 @@ void Desktop::PostText(Control& target, const std::string& text) {
     }
 }
 
+// Tells the observer before the delivery and again after it, also when a handler throws.
+class Desktop::Observed {
+  public:
+    Observed(InputObserver* observer, const InputDelivery& delivery)
+        : observer_(observer), delivery_(delivery) {
+        if (observer_ != nullptr) {
+            observer_->BeforeDelivery(delivery_);
+        }
+    }
+    ~Observed() {
+        if (observer_ != nullptr) {
+            observer_->AfterDelivery(delivery_);
+        }
+    }
+    Observed(const Observed&) = delete;
+    Observed& operator=(const Observed&) = delete;
+
+  private:
+    InputObserver* observer_;
+    InputDelivery delivery_;
+};
+
 void Desktop::DeliverMouseMove(Point screen, int shift) {
+    const Observed observed(observer_,
+                            {InputDelivery::Kind::kMouseMove, screen, MouseButton::kLeft, 0,
+                             captured_ != nullptr ? captured_ : HitTest(screen).target, nullptr});
     pointer_position_ = screen;
     if (captured_ != nullptr) {
         const Point local = Offset(screen, ScreenBounds(*captured_));
@@ -345,8 +370,10 @@ void Desktop::DeliverMouseMove(Point screen, int shift) {
 }
 
 void Desktop::DeliverMouseDown(Point screen, MouseButton button, int shift) {
-    pointer_position_ = screen;
     const Hit hit = HitTest(screen);
+    const Observed observed(
+        observer_, {InputDelivery::Kind::kMouseDown, screen, button, 0, hit.target, nullptr});
+    pointer_position_ = screen;
     captured_ = hit.target;
     if (hit.target == nullptr) {
         return;
@@ -362,6 +389,11 @@ void Desktop::DeliverMouseDown(Point screen, MouseButton button, int shift) {
 }
 
 void Desktop::DeliverMouseUp(Point screen, MouseButton button, int shift) {
+    const Observed observed(
+        observer_,
+        {InputDelivery::Kind::kMouseUp, screen, button, 0,
+         captured_ != nullptr && captured_button_ == button ? captured_ : HitTest(screen).target,
+         nullptr});
     pointer_position_ = screen;
     if (captured_ == nullptr || captured_button_ != button) {
         const Hit hit = HitTest(screen);
@@ -406,6 +438,9 @@ Control* FocusedControl(Window& window) {
 
 void Desktop::DeliverKeyDown(int key_code, int shift) {
     Window* window = KeyTarget();
+    const Observed observed(
+        observer_, {InputDelivery::Kind::kKeyDown, pointer_position_, MouseButton::kLeft, key_code,
+                    window != nullptr ? FocusedControl(*window) : nullptr, window});
     if (window == nullptr) {
         return;
     }
@@ -417,6 +452,9 @@ void Desktop::DeliverKeyDown(int key_code, int shift) {
 
 void Desktop::DeliverKeyUp(int key_code, int shift) {
     Window* window = KeyTarget();
+    const Observed observed(
+        observer_, {InputDelivery::Kind::kKeyUp, pointer_position_, MouseButton::kLeft, key_code,
+                    window != nullptr ? FocusedControl(*window) : nullptr, window});
     if (window == nullptr) {
         return;
     }
@@ -428,6 +466,9 @@ void Desktop::DeliverKeyUp(int key_code, int shift) {
 
 void Desktop::DeliverKeyPress(int key_ascii) {
     Window* window = KeyTarget();
+    const Observed observed(
+        observer_, {InputDelivery::Kind::kKeyPress, pointer_position_, MouseButton::kLeft,
+                    key_ascii, window != nullptr ? FocusedControl(*window) : nullptr, window});
     if (window == nullptr) {
         return;
     }

@@ -8,6 +8,7 @@
 #include "platform/clipboard.h"
 #include "platform/control_geometry.h"
 #include "platform/event_loop.h"
+#include "platform/input_observer.h"
 #include "platform/message_box.h"
 #include "platform/screen_pointer.h"
 
@@ -99,6 +100,9 @@ class Desktop {
     // Gives `target` the focus and types `text` into it, one key press per character.
     void PostText(Control& target, const std::string& text);
 
+    // Who watches the input delivered from now on (a recording of the play); none: nobody.
+    void SetInputObserver(InputObserver* observer) { observer_ = observer; }
+
     // The last point the pointer moved to, on the screen.
     Point PointerPosition() const { return pointer_position_; }
 
@@ -128,6 +132,8 @@ class Desktop {
     // 0 for ordinary windows, 1 for topmost ones and those they own, 2 for running modal ones.
     int Band(const Window& window) const;
     Window* KeyTarget() const;
+    // Tells the observer about a delivery for the lifetime of the returned guard.
+    class Observed;
 
     void DeliverMouseMove(Point screen, int shift);
     void DeliverMouseDown(Point screen, MouseButton button, int shift);
@@ -139,6 +145,7 @@ class Desktop {
     EventLoop& loop_;
     MessageBoxService& message_box_;
     Clipboard& clipboard_;
+    InputObserver* observer_ = nullptr;
     PictureService* pictures_ = nullptr;
     MovieEngine* movie_engine_ = nullptr;
     ScreenPointer pointer_;

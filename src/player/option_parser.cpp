@@ -112,6 +112,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
     return result;
 }
 
+std::optional<std::string> ConflictingOptions(const PlayerOptions& options) {
+    if (options.record && options.headless) {
+        return "--record records the play at the window; it cannot go with --headless";
+    }
+    if (options.continue_play && options.headless) {
+        return "--continue hands a script over to the window; it cannot go with --headless";
+    }
+    if (options.continue_play && !options.script) {
+        return "--continue goes on from the end of a script: it needs --script";
+    }
+    return std::nullopt;
+}
+
 std::string HelpText() {
     std::string text =
         "Usage: morvane-player [OPTION]... [GAME_FOLDER]\n"

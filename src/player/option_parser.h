@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct CommandLine {
 // everything after them is read; the first problem ends the reading.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
                              const PlayerOptions& base = {});
+
+// What is wrong with options that cannot go together (--record or --continue with --headless,
+// --continue without --script), as one line; nothing when they can.
+std::optional<std::string> ConflictingOptions(const PlayerOptions& options);
 
 // The text of --help (several lines, ending in a newline).
 std::string HelpText();

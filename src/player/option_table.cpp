@@ -84,6 +84,12 @@ constexpr std::array kOptions = {
                    o.script = std::string(v);
                    return std::optional<std::string>();
                }},
+    OptionSpec{"continue", 0, Kind::kSwitch, false, "",
+               "with --script in a window: play on at the window when the script ends",
+               [](PlayerOptions& o, std::string_view v) { return SetFlag(o.continue_play, v); }},
+    OptionSpec{"record", 0, Kind::kValue, false, "FILE",
+               "write the play at the window to FILE as a walkthrough script (not with --headless)",
+               [](PlayerOptions& o, std::string_view v) { return SetPath(o.record, v, "record"); }},
     OptionSpec{"strict", 0, Kind::kSwitch, false, "",
                "fail the script on an unreachable control, an error message box or a run-time "
                "error",

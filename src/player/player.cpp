@@ -7,14 +7,17 @@
 #include "backend/sdl_backend.h"
 #include "base/text.h"
 #include "debug/debug_commands.h"
+#include "debug/game_state_line.h"
 #include "debug/notify_log.h"
 #include "debug/script_driver.h"
+#include "debug/script_recorder.h"
 #include "engine/engine_wiring.h"
 #include "flow/cd_checks.h"
 #include "flow/shutdown.h"
 #include "interaction/interaction_wiring.h"
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
+#include "platform/input_hand_over.h"
 #include "platform/window.h"
 #include "player/soundfont_search.h"
 
@@ -26,7 +29,8 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
       output_(out, options.trace_media),
       media_trace_(MediaTraceSink(), [this](const std::string& line) { Notice(line); }),
       message_box_(out),
-      core_(*backend_, PrintedMessageBoxes()),
+      box_relay_(FirstMessageBoxes()),
+      core_(*backend_, &box_relay_),
       state_(GamePaths(options.game_folder)),
       pictures_(state_.Paths, &backend_->Stills()),
       media_(backend_->MakeMedia(loop_)),
@@ -97,11 +101,17 @@ Player::Player(const PlayerOptions& options, std::ostream& out)
     : Player(options, MakeBackend(options), out) {}
 
 // Headless nobody but a script answers; in the window the user does, unless a script is the user.
-MessageBoxService* Player::PrintedMessageBoxes() {
+MessageBoxService& Player::FirstMessageBoxes() {
     if (backend_->MessageBoxes() == nullptr || options_.script) {
-        return &message_box_;
+        return message_box_;
     }
-    return nullptr;
+    return *backend_->MessageBoxes();
+}
+
+void Player::AnswerBoxesAtWindow() {
+    if (MessageBoxService* boxes = backend_->MessageBoxes()) {
+        box_relay_.SetTarget(*boxes);
+    }
 }
 
 Player::~Player() = default;
@@ -165,12 +175,30 @@ void Player::StartUp() {
     flow_->Start();
 }
 
+namespace {
+
+// Undoes the wiring of a recording when the run ends, however it ends.
+struct RecordingWiring {
+    Desktop& desktop;
+    MessageBoxRelay& boxes;
+    ~RecordingWiring() {
+        desktop.SetInputObserver(nullptr);
+        boxes.OnShown = nullptr;
+        boxes.OnAnswered = nullptr;
+    }
+};
+
+}  // namespace
+
 int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors) {
+    InputSource* const user = user_ != nullptr ? user_ : backend_->User();
     // Headless, nobody but a script can act; without one the run ends once the player waits.
-    if (!script && options_.headless) {
+    if (!script && user == nullptr) {
         script.emplace();
     }
+    InputSource* input = user;
     std::optional<ScriptDriver> driver;
+    std::optional<InputHandOver> hand_over;
     if (script) {
         driver.emplace(std::move(*script), desktop_, queries_, output_,
                        [this](MsgBoxResult answer) { message_box_.QueueAnswer(answer); });
@@ -179,11 +207,43 @@ int Player::Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& 
             errors << "morvane-player: " << DescribeScriptError(*error) << '\n';
             return 2;
         }
-        loop_.SetInputSource(&*driver);
+        input = &*driver;
+        if (options_.continue_play && user != nullptr) {
+            // A script that could not run to its end ends the run instead.
+            hand_over.emplace(
+                *driver, *user, [&driver] { return !driver->Error(); },
+                [this] { AnswerBoxesAtWindow(); });
+            input = &*hand_over;
+        }
     }
+    std::ofstream recording;
+    std::optional<ScriptRecorder> recorder;
+    std::optional<RecordingWiring> wiring;
+    if (options_.record) {
+        recording.open(*options_.record, std::ios::out | std::ios::trunc | std::ios::binary);
+        if (!recording) {
+            errors << "morvane-player: cannot write the recording " << options_.record->string()
+                   << '\n';
+            return 2;
+        }
+        recorder.emplace(recording, desktop_, queries_, input);
+        recorder->Comment("recorded by morvane-player; replay it with");
+        recorder->Comment("  morvane-player GAME_FOLDER --headless --script " +
+                          options_.record->filename().string());
+        input = &*recorder;
+        wiring.emplace(RecordingWiring{desktop_, box_relay_});
+        desktop_.SetInputObserver(&*recorder);
+        box_relay_.OnShown = [&recorder] { recorder->BoxShown(); };
+        box_relay_.OnAnswered = [&recorder](MsgBoxResult answer) { recorder->BoxAnswered(answer); };
+    }
+    loop_.SetInputSource(input);
     StartUp();
     loop_.RunMainLoop([] { return false; });
     loop_.SetInputSource(backend_->User());
+    if (recorder) {
+        recorder->Finish();
+        output_.State(DescribeGameState(queries_));
+    }
     if (!driver) {
         return 0;
     }

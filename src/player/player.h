@@ -25,6 +25,7 @@
 #include "platform/event_loop.h"
 #include "platform/linux_drives.h"
 #include "platform/message_box_headless.h"
+#include "platform/message_box_relay.h"
 #include "platform/movie_engine.h"
 #include "platform/picture_service.h"
 #include "player/player_database_ui.h"
@@ -57,10 +58,16 @@ class Player {
     Player& operator=(const Player&) = delete;
 
     // Starts the game and runs it until the user (or the script) is done or the game shuts
-    // down. With a script the script is the user; headless without one, nobody is. Returns the
-    // exit status: 0, 1 when an expectation of the script failed, 2 on a script error (reported
-    // on `errors` with its line number).
+    // down. With a script the script is the user (with --continue, the window's user takes over
+    // when it ends); headless without one, nobody is. With --record the play is written to the
+    // recording, which ends with where the play ended, also printed as a "state:" line. Returns
+    // the exit status: 0, 1 when an expectation of the script failed, 2 on a script error
+    // (reported on `errors` with its line number) or a recording that cannot be written.
     int Run(std::optional<std::vector<ScriptCommand>> script, std::ostream& errors);
+
+    // The user of the run in place of the window's (a test's synthesized input); without a
+    // window and without one, nobody is.
+    void SetUser(InputSource* user) { user_ = user; }
 
     // The media of the run: silent bookkeeping devices headless, SDL's audio in a window.
     SoundDevice& Sound() { return *media_.sound; }
@@ -96,7 +103,9 @@ class Player {
   private:
     void StartUp();
     void TurnLoggingOn();
-    MessageBoxService* PrintedMessageBoxes();
+    MessageBoxService& FirstMessageBoxes();
+    // The window's boxes answer from now on (a script handed over to the person at the window).
+    void AnswerBoxesAtWindow();
     // The player's own line to its user, on standard error and in the log file.
     void Notice(const std::string& line);
     // The window's own keys and title bar, in a run that has a window.
@@ -112,6 +121,8 @@ class Player {
     // Headless, and whenever a script is the user, boxes are printed and answered from the
     // script's queue, so a script gives the same output with and without a window.
     HeadlessMessageBox message_box_;
+    // Every box goes through here, to the printed ones or the window's.
+    MessageBoxRelay box_relay_;
     BackendDesktop core_;
     EventLoop& loop_ = core_.loop;
     Desktop& desktop_ = core_.desktop;
@@ -137,6 +148,7 @@ class Player {
     // The machine's drives, for the CD checks.
     LinuxDrives drives_;
     std::unique_ptr<GameFlow> flow_;
+    InputSource* user_ = nullptr;
 };
 
 }  // namespace morvane

@@ -19,6 +19,10 @@ struct PlayerOptions {
     // The script run fails on anything an author should fix: a control it cannot reach, an
     // error message box, a run-time error.
     bool strict = false;
+    // A windowed script run goes on as play at the window when the script ends.
+    bool continue_play = false;
+    // The play at the window is written to this file as a walkthrough script.
+    std::optional<std::filesystem::path> record;
     // Logging is on from the start.
     bool log = false;
     // Media lines on standard output too.

@@ -51,6 +51,11 @@ TEST(OptionParserTest, EveryOptionInBothForms) {
         {{"--script", "-"}, [](auto& o) { return o.script == "-"; }, "script from stdin"},
         {{"--script=walk.txt"}, [](auto& o) { return o.script == "walk.txt"; }, "script=FILE"},
         {{"--log"}, [](auto& o) { return o.log; }, "log"},
+        {{"--record", "walk.txt"}, [](auto& o) { return o.record == "walk.txt"; }, "record FILE"},
+        {{"--record=w.txt"}, [](auto& o) { return o.record == "w.txt"; }, "record=FILE"},
+        {{"--script=w.txt", "--continue"},
+         [](auto& o) { return o.continue_play && o.script == "w.txt"; },
+         "continue"},
         {{"--trace-media"}, [](auto& o) { return o.trace_media; }, "trace-media"},
         {{"game", "--headless"},
          [](auto& o) { return o.game_folder == "game" && o.headless; },
@@ -119,6 +124,8 @@ TEST(OptionParserTest, BadInputIsOneLineNamingTheProblem) {
              {{"--mute=yes"}, "--mute takes no value"},
              {{"--soundfont="}, "--soundfont: soundfont must not be empty"},
              {{"--script"}, "--script needs a value (FILE|-)"},
+             {{"--record"}, "--record needs a value (FILE)"},
+             {{"--record="}, "--record: record must not be empty"},
              {{"one", "two"}, "only one game folder may be given (one and two)"},
          }) {
         const CommandLine line = ParseCommandLine(arguments);
@@ -127,6 +134,22 @@ TEST(OptionParserTest, BadInputIsOneLineNamingTheProblem) {
         EXPECT_EQ(line.error.find('\n'), std::string::npos);
     }
     EXPECT_NE(HelpHint().find("--help"), std::string::npos);
+}
+
+TEST(OptionParserTest, RecordingAndContinuingNeedTheWindow) {
+    for (const auto& [arguments, conflict] : std::vector<std::pair<Arguments, std::string>>{
+             {{"--record=w.txt"}, ""},
+             {{"--script=a.txt", "--continue", "--record=w.txt"}, ""},
+             {{"--script=a.txt", "--headless", "--record=w.txt"},
+              "--record records the play at the window; it cannot go with --headless"},
+             {{"--script=a.txt", "--headless", "--continue"},
+              "--continue hands a script over to the window; it cannot go with --headless"},
+             {{"--continue"}, "--continue goes on from the end of a script: it needs --script"},
+         }) {
+        const CommandLine line = ParseCommandLine(arguments);
+        ASSERT_EQ(line.action, Action::kRun) << line.error;
+        EXPECT_EQ(ConflictingOptions(line.options).value_or(""), conflict) << arguments.back();
+    }
 }
 
 TEST(OptionParserTest, TheCommandLineWinsOverTheSettingsItStartsFrom) {
