@@ -51,7 +51,8 @@ TEST(InputObserver, HearsOfEveryDeliveryAroundItsHandlersWithWhatItReaches) {
     panel.Show();
     Watcher watcher;
     runtime.desktop.SetInputObserver(&watcher);
-    // A click whose handler types: the key delivered inside it nests inside the click.
+    // A click whose handler types and pumps: what its pump delivers (the move already pending,
+    // then the key) nests inside the click.
     panel.Go.OnClick = [&] {
         panel.SetFocus(&panel.Name);
         runtime.desktop.PostKeyPress('a');
@@ -64,12 +65,11 @@ TEST(InputObserver, HearsOfEveryDeliveryAroundItsHandlersWithWhatItReaches) {
     runtime.desktop.SetInputObserver(nullptr);
     runtime.desktop.PostClick({50, 25});
     runtime.loop.PumpEvents();
-    EXPECT_EQ(watcher.lines,
-              (std::vector<std::string>{"+move to Panel1.Go", "-move to Panel1.Go",
-                                        "+down to Panel1.Go", "-down to Panel1.Go",
-                                        "+up to Panel1.Go", "+press 97 in Panel1 to Panel1.Name",
-                                        "-press 97 in Panel1 to Panel1.Name", "-up to Panel1.Go",
-                                        "+move to none", "-move to none"}));
+    EXPECT_EQ(watcher.lines, (std::vector<std::string>{
+                                 "+move to Panel1.Go", "-move to Panel1.Go", "+down to Panel1.Go",
+                                 "-down to Panel1.Go", "+up to Panel1.Go", "+move to none",
+                                 "-move to none", "+press 97 in Panel1 to Panel1.Name",
+                                 "-press 97 in Panel1 to Panel1.Name", "-up to Panel1.Go"}));
 }
 
 TEST(InputHandOver, TheSecondSourceTakesOverWhenTheFirstEndsUnlessItMayNot) {
