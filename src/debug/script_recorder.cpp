@@ -106,7 +106,9 @@ uint64_t ScriptRecorder::Command(const std::string& line, TimeMs wait) {
     if (wait > 0) {
         Write("wait " + std::to_string(wait) + "\n");
     }
-    command_at_ = static_cast<std::streamoff>(out_.tellp());
+    // A stream that cannot seek (a pipe) gets its answers after the command instead.
+    const std::streamoff at = out_.tellp();
+    command_at_ = at >= 0 ? std::optional<std::streamoff>(at) : std::nullopt;
     tail_.clear();
     Write(line + "\n");
     // Until the player has finished with this command, the next one follows without a wait.

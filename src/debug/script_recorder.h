@@ -38,7 +38,9 @@ class TextBox;
 // before it), so it is put in front of the last command written.
 class ScriptRecorder final : public InputObserver, public InputSource {
   public:
-    // `out` must be seekable (a file); `user` is the input recorded, or null for none.
+    // `out` is best a file: an answer goes in front of the command written before it, which a
+    // stream that cannot seek (a pipe) gets after it instead. `user` is the input recorded, or
+    // null for none.
     ScriptRecorder(std::ostream& out, Desktop& desktop, const GameQueries& game, InputSource* user);
 
     InputStep TakeInput(EventLoop& loop) override;
