@@ -103,8 +103,8 @@ void Ship(Canvas& c, double x, double y, double length) {
                   kWhite);
     c.FillPolygon({{x + 60 * s, y - 76 * s}, {x + 14 * s, y - 10 * s}, {x + 60 * s, y - 10 * s}},
                   Rgb{224, 220, 206});
-    c.FillRect(static_cast<int>(x + 66 * s), static_cast<int>(y - 92 * s),
-               static_cast<int>(16 * s), static_cast<int>(8 * s), kRed);
+    c.FillRect(static_cast<int>(x + 66 * s), static_cast<int>(y - 92 * s), static_cast<int>(16 * s),
+               static_cast<int>(8 * s), kRed);
 }
 
 // The intro: the lighthouse at night, its beam sweeping, the title, then the storm's first
@@ -168,7 +168,9 @@ Canvas StairsFrame(int k) {
     for (int i = -1; i < 7; ++i) {
         const double y = kH - i * 34.0 + (k * 6) % 34;
         const double spread = 30 + 14 * i;
-        c.FillPolygon({{160 - 8.0, y - 34}, {160 + spread + 60, y - 10}, {160 + spread + 60, y},
+        c.FillPolygon({{160 - 8.0, y - 34},
+                       {160 + spread + 60, y - 10},
+                       {160 + spread + 60, y},
                        {160 - 8.0, y - 24}},
                       Mix(Rgb{150, 140, 130}, Rgb{70, 66, 70}, std::clamp(i / 6.0, 0.0, 1.0)));
     }

@@ -72,7 +72,9 @@ uint8_t Clamp(double value) {
 // a scaler so that the bytes do not depend on which processor features the scaler finds.
 void ConvertPicture(std::span<const uint8_t> rgb, AVFrame& frame) {
     const int w = frame.width;
-    const auto at = [&](int x, int y) { return rgb.data() + (static_cast<std::size_t>(y) * w + x) * 3; };
+    const auto at = [&](int x, int y) {
+        return rgb.data() + (static_cast<std::size_t>(y) * w + x) * 3;
+    };
     for (int y = 0; y < frame.height; ++y) {
         uint8_t* row = frame.data[0] + static_cast<std::ptrdiff_t>(y) * frame.linesize[0];
         for (int x = 0; x < w; ++x) {
