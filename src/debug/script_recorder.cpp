@@ -231,7 +231,9 @@ uint64_t ScriptRecorder::MouseDown(const InputDelivery& delivery) {
         return 0;
     }
     if (!desktop_.Reachable(*target)) {
-        const Control* centre = desktop_.HitTest(desktop_.ScreenBounds(*target).Centre()).target;
+        const Control* centre =
+            desktop_.HitTest(desktop_.ScreenBounds(*target).Centre(), desktop_.SurfaceOf(*target))
+                .target;
         Comment("not recorded: a click at " + where + " on " + *name + ", whose centre " +
                 (centre != nullptr ? "is covered by " + centre->QualifiedName()
                                    : std::string("cannot be reached")));
