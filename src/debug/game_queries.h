@@ -31,6 +31,10 @@ class GameQueries {
     // The bare name of the sound channel 1 to 20 plays now; nothing when it is silent.
     virtual std::optional<std::string> SoundPlaying(int channel) const = 0;
 
+    // The bare name of the MP3 or MIDI music playing now (menu music or soundtrack); nothing
+    // when neither plays. A WAV soundtrack is a sound on its channel.
+    virtual std::optional<std::string> MusicPlaying() const = 0;
+
     // Whether map location 1 to 20 carries its available mark.
     virtual bool LocationAvailable(int location) const = 0;
 };

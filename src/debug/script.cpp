@@ -266,6 +266,18 @@ void ParseExpect(std::string_view rest, ScriptCommand& command) {
         } else {
             command.text = GameText(file);
         }
+    } else if (what == "music") {
+        command.kind = CommandKind::kExpectMusic;
+        const std::string_view file = NextWord(rest);
+        if (file.empty()) {
+            Fail("a file name or none is missing");
+        }
+        NoMore(rest);
+        if (file == "none") {
+            command.none = true;
+        } else {
+            command.text = GameText(file);
+        }
     } else if (what == "location") {
         command.kind = CommandKind::kExpectLocation;
         command.numbers.push_back(Number(NextWord(rest), "the map location", 1, 20));

@@ -30,6 +30,7 @@ enum class CommandKind {
     kExpectCaption,
     kExpectPointer,
     kExpectPlaying,
+    kExpectMusic,
     kExpectLocation,
     kExpectClipboard,
     kExpectCount,
@@ -53,7 +54,7 @@ struct ScriptCommand {
     std::string control;
     // type, select, expect caption / clipboard: the rest of the line in the game's Windows-1252
     // bytes (for the clipboard with "\n" standing for a line feed);
-    // expect playing: the file's bare name.
+    // expect playing / music: the file's bare name.
     std::string text;
     // wait: ms; expect count: the list's items; expect height: pixels; expect flag: number, value;
     // expect scene / in-hand / location / pointer: the number; expect inventory: the items; expect
@@ -64,7 +65,7 @@ struct ScriptCommand {
     int key_ascii = 0;
     MsgBoxResult answer = MsgBoxResult::kOk;
     PointerWanted pointer = PointerWanted::kImage;
-    // expect in-hand none, expect playing ... none.
+    // expect in-hand none, expect playing ... none, expect music none.
     bool none = false;
     // expect location N shown (true) / hidden (false).
     bool shown = false;

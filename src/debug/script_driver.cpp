@@ -332,6 +332,15 @@ void ScriptDriver::Expect(const ScriptCommand& command) {
                       ", expected " + (command.none ? std::string("nothing") : command.text));
             break;
         }
+        case CommandKind::kExpectMusic: {
+            const auto playing = game_.MusicPlaying();
+            const bool holds =
+                command.none ? !playing : playing && EqualsIgnoreCase(*playing, command.text);
+            Check(command, holds,
+                  "the music is " + playing.value_or("nothing") + ", expected " +
+                      (command.none ? std::string("nothing") : command.text));
+            break;
+        }
         case CommandKind::kExpectClipboard: {
             const std::string text = desktop_.GetClipboard().GetText();
             Check(command, text == command.text,

@@ -59,16 +59,18 @@ Main::Main(Desktop& desktop) : Window(desktop, "Main") {
     Label5.Move(362, 18, 100, 24);
 
     // Cut, the small display keeps width 60 at left 610 and the large one width 135 at left 541;
-    // uncut, each is centred on about the same place.
+    // uncut, each is centred on about the same place. Captions are drawn from the top of their
+    // label, so the labels are one line high, in the middle of their display and clear of the
+    // frame its picture draws round the edge.
     SmallScore.Move(580, 14, 120, 30);
-    CurrScore_Small.Move(0, 0, 60, 30);
-    Label1.Move(60, 0, 14, 30);
-    MaxScore_Small.Move(74, 0, 46, 30);
+    CurrScore_Small.Move(8, 7, 52, 16);
+    Label1.Move(60, 7, 14, 16);
+    MaxScore_Small.Move(74, 7, 38, 16);
     LargeScore.Move(474, 8, 270, 40);
-    Label3.Move(0, 0, 60, 40);
-    CurrScore_Large.Move(60, 0, 75, 40);
-    Label2.Move(135, 0, 40, 40);
-    MaxScore_Large.Move(175, 0, 95, 40);
+    Label3.Move(14, 12, 50, 16);
+    CurrScore_Large.Move(64, 12, 66, 16);
+    Label2.Move(135, 12, 40, 16);
+    MaxScore_Large.Move(175, 12, 81, 16);
     Label1.SetCaption("/");
     Label3.SetCaption("SCORE");
     Label2.SetCaption("OF");

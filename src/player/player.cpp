@@ -57,6 +57,10 @@ Player::Player(const PlayerOptions& options, std::unique_ptr<Backend> backend, s
     engine_hooks_.AttachSceneCdCheck(
         [this](Integer scene) { return CheckSceneCd(flow_->Context(), scene); });
     queries_.SetSoundLookup([this](int channel) { return media_.sound->Playing(channel); });
+    queries_.SetMusicLookup([this] {
+        const auto mp3 = media_.music->PlayingMp3();
+        return mp3 ? mp3 : media_.music->PlayingMidi();
+    });
     if (options_.log_file) {
         log_file_.open(*options_.log_file, std::ios::app);
         if (!log_file_) {

@@ -63,6 +63,10 @@ std::optional<std::string> PlayerQueries::SoundPlaying(int channel) const {
     return sound_ ? sound_(channel) : std::nullopt;
 }
 
+std::optional<std::string> PlayerQueries::MusicPlaying() const {
+    return music_ ? music_() : std::nullopt;
+}
+
 bool PlayerQueries::LocationAvailable(int location) const {
     return state_.Locations(location).Available != 0;
 }

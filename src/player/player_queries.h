@@ -17,12 +17,15 @@ struct GameState;
 class PlayerQueries final : public GameQueries {
   public:
     using SoundLookup = std::function<std::optional<std::string>(int channel)>;
+    using MusicLookup = std::function<std::optional<std::string>()>;
 
     PlayerQueries(const GameState& state, const Desktop& desktop)
         : state_(state), desktop_(desktop) {}
 
     // What the sound channels play; until a sound device is attached every channel is silent.
     void SetSoundLookup(SoundLookup lookup) { sound_ = std::move(lookup); }
+    // What music plays; until a music device is attached none does.
+    void SetMusicLookup(MusicLookup lookup) { music_ = std::move(lookup); }
 
     Integer Flag(int number) const override;
     Integer CurrentScene() const override;
@@ -31,6 +34,7 @@ class PlayerQueries final : public GameQueries {
     PicturePtr CustomPointer(int number) const override;
     PicturePtr HeldItemPointer(bool highlighted) const override;
     std::optional<std::string> SoundPlaying(int channel) const override;
+    std::optional<std::string> MusicPlaying() const override;
     bool LocationAvailable(int location) const override;
 
   private:
@@ -41,6 +45,7 @@ class PlayerQueries final : public GameQueries {
     const GameState& state_;
     const Desktop& desktop_;
     SoundLookup sound_;
+    MusicLookup music_;
 };
 
 }  // namespace morvane

@@ -196,11 +196,13 @@ TEST(ScriptExpect, GameStateThroughTheQueries) {
     run.game.inventory = {5, 2};
     run.game.in_hand = 2;
     run.game.sounds = {{3, "Door.wav"}};
+    run.game.music = "Shanty.MP3";
     run.game.locations = {2, 9};
 
     EXPECT_EQ(run.Play("expect flag 3 1\nexpect flag 200 -7\nexpect flag 4 0\n"
                        "expect scene 4\nexpect inventory 5 2\nexpect in-hand 2\n"
                        "expect playing 3 door.wav\nexpect playing 4 none\n"
+                       "expect music shanty.mp3\n"
                        "expect location 2 shown\nexpect location 3 hidden\nstate\n"),
               0);
     EXPECT_EQ(run.Lines(), (Lines{"state: scene=4 in-hand=2 inventory=[5 2] flags=[3=1 200=-7] "
@@ -212,7 +214,7 @@ TEST(ScriptExpect, GameStateThroughTheQueries) {
     failing.game.locations = {2};
     EXPECT_EQ(failing.Play("expect flag 3 1\nexpect scene 4\nexpect inventory\n"
                            "expect in-hand 5\nexpect playing 3 none\nexpect playing 4 bell.wav\n"
-                           "expect location 2 hidden\n"),
+                           "expect location 2 hidden\nexpect music menu.mid\n"),
               1);
     EXPECT_EQ(
         failing.Lines(),
@@ -220,8 +222,9 @@ TEST(ScriptExpect, GameStateThroughTheQueries) {
                "FAIL 3: inventory is [5], expected []", "FAIL 4: in hand is none, expected item 5",
                "FAIL 5: channel 3 plays door.wav, expected nothing",
                "FAIL 6: channel 4 plays nothing, expected bell.wav",
-               "FAIL 7: map location 2 is shown, expected hidden"}));
-    EXPECT_EQ(failing.driver->Failures(), 7);
+               "FAIL 7: map location 2 is shown, expected hidden",
+               "FAIL 8: the music is nothing, expected menu.mid"}));
+    EXPECT_EQ(failing.driver->Failures(), 8);
 }
 
 TEST(ScriptWait, TimersRunOnTheVirtualClock) {

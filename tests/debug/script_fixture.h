@@ -45,6 +45,7 @@ class FakeGame : public GameQueries {
         const auto found = sounds.find(channel);
         return found == sounds.end() ? std::nullopt : std::optional(found->second);
     }
+    std::optional<std::string> MusicPlaying() const override { return music; }
     bool LocationAvailable(int location) const override { return locations.contains(location); }
 
     std::map<int, Integer> flags;
@@ -55,6 +56,7 @@ class FakeGame : public GameQueries {
     PicturePtr item_pointer;
     PicturePtr item_highlighted;
     std::map<int, std::string> sounds;
+    std::optional<std::string> music;
     std::set<int> locations;
 };
 

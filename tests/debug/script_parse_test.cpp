@@ -85,6 +85,8 @@ TEST(ScriptParse, ExpectationsTakeTheirArguments) {
     EXPECT_EQ(playing.numbers, (std::vector<long long>{3}));
     EXPECT_EQ(playing.text, "door.wav");
     EXPECT_TRUE(One("expect playing 19 none").none);
+    EXPECT_EQ(One("expect music shanty.mp3").text, "shanty.mp3");
+    EXPECT_TRUE(One("expect music none").none);
 
     const auto location = One("expect location 4 shown");
     EXPECT_EQ(location.numbers, (std::vector<long long>{4}));
@@ -132,6 +134,8 @@ TEST(ScriptParse, MalformedLinesAreReportedWithTheirLineNumber) {
         "expect pointer hand",
         "expect playing 21 door.wav",
         "expect playing 3",
+        "expect music",
+        "expect music a.mp3 b.mp3",
         "expect location 4 maybe",
         "expect location 21 shown",
         "state now",

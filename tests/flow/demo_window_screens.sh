@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Photographs the demo game in a window on a virtual X display: the main menu after the logo
 # and the credits, scene 1 after a click on New Game, the save dialog over scene 1 with a name
-# typed, the load dialog with a saved game chosen and the picture kept with it, and scene 1 in
-# debugging mode with the notify window expanded and the debug window open. The photographs
-# stay in BUILD/artefacts/ (main-menu.png, scene-1.png, save-dialog.png, load-dialog.png,
-# debug-windows.png) for a person to look at; the test fails when the program cannot be
+# typed, the load dialog with a saved game chosen and the picture kept with it, scene 1 in
+# debugging mode with the notify window expanded and the debug window open, and the intro movie
+# played by the menu's first button. The photographs stay in BUILD/artefacts/ (main-menu.png,
+# scene-1.png, save-dialog.png, load-dialog.png, debug-windows.png, intro-movie.png) for a
+# person to look at; the test fails when the program cannot be
 # photographed or a photograph is one flat colour (nothing drawn).
 #
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
@@ -24,6 +25,8 @@ cp -r "$build_dir/games/demo" "$work/demo"
 # photograph is taken.
 printf 'wait 6000\nexpect visible MainMenu\nwait 60000\n' > "$work/menu.txt"
 printf 'wait 6000\nclick MainMenu.Buttn(2)\nwait 60000\n' > "$work/scene.txt"
+# The intro movie lasts six seconds from the click.
+printf 'wait 6000\nclick MainMenu.Buttn(1)\nwait 60000\n' > "$work/intro.txt"
 # The dialogs come later in a run, and a busy machine makes the start-up slower: their scripts
 # leave the start-up more time and are photographed later.
 printf '%s\n' 'wait 12000' 'click MainMenu.Buttn(2)' 'wait 4000' 'click Main.SaveGameButtn' \
@@ -70,4 +73,5 @@ shoot scene-1.png "$work/scene.txt" || status=1
 shoot save-dialog.png "$work/save.txt" 25 || status=1
 shoot load-dialog.png "$work/load.txt" 22 || status=1
 shoot debug-windows.png "$work/debug.txt" 30 "$work/debug" || status=1
+shoot intro-movie.png "$work/intro.txt" 11 || status=1
 exit $status

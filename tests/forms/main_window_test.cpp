@@ -162,6 +162,32 @@ TEST_F(MainWindowTest, CuttingAScoreDisplayKeepsTheCurrentScoreAndDropsTheMaximu
                                       main_.MaxScore_Large);
 }
 
+// The score displays' pictures draw a frame with rounded corners round their edge; every label
+// lies one line high in the middle of its display, clear of that frame.
+TEST_F(MainWindowTest, ScoreLabelsLieInTheMiddleOfTheirDisplayClearOfItsFrame) {
+    constexpr int kFrame = 6;
+    const struct {
+        const Panel& display;
+        std::vector<const Label*> labels;
+    } displays[] = {
+        {main_.SmallScore, {&main_.CurrScore_Small, &main_.Label1, &main_.MaxScore_Small}},
+        {main_.LargeScore,
+         {&main_.Label3, &main_.CurrScore_Large, &main_.Label2, &main_.MaxScore_Large}},
+    };
+    for (const auto& d : displays) {
+        for (const Label* label : d.labels) {
+            SCOPED_TRACE(label->QualifiedName());
+            EXPECT_EQ(label->Parent(), &d.display);
+            EXPECT_GE(label->Left(), kFrame);
+            EXPECT_LE(label->Left() + label->Width(), d.display.Width() - kFrame);
+            EXPECT_GE(label->Top(), kFrame);
+            EXPECT_LE(label->Top() + label->Height(), d.display.Height() - kFrame);
+            EXPECT_LE(std::abs(2 * label->Top() + label->Height() - d.display.Height()), 1)
+                << "not in the middle of the display's height";
+        }
+    }
+}
+
 TEST_F(MainWindowTest, TheStatusMessageIsCentredOnTheSceneViewAboveTheBlock) {
     const Point message = CentreOf(main_.MsgStatus);
     const Point scene = CentreOf(main_.ScnImg);

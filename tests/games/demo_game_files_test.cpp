@@ -1,9 +1,12 @@
 // Every file the demo game's data names is in the built game folder, and is what its name
-// promises: a picture the player can decode, a PCM sound, a MIDI file.
+// promises: a picture the player can decode, a PCM sound, a MIDI file, an AVI movie in codecs of
+// the era, an MPEG-1 Layer III soundtrack.
 #include <fstream>
 #include <string>
 
 #include "games/demo_game_fixture.h"
+#include "media/avi_info.h"
+#include "media/music_check.h"
 #include "media/riff_reader.h"
 #include "platform/picture_loader.h"
 
@@ -50,7 +53,35 @@ TEST_F(DemoGameTest, ButtonPicturesHaveTheirTwoLooks) {
     }
 }
 
-TEST_F(DemoGameTest, EverySoundIsPcmOrMidi) {
+// The picture codec (Cinepak or MS Video 1) and the sound format (PCM or IMA ADPCM) of an AVI.
+struct AviCodecs {
+    std::string video;
+    uint16_t sound = 0;
+};
+
+AviCodecs CodecsOf(const std::filesystem::path& file) {
+    RiffReader riff(file, "AVI ");
+    const auto header = riff.Find(riff.Form(), "LIST", "hdrl");
+    if (!header) {
+        return {};
+    }
+    // The stream lists lie in the header list: the pictures' first, the sound's after it.
+    const std::string bytes = riff.Read(*header, static_cast<std::size_t>(header->size));
+    AviCodecs codecs;
+    const std::size_t vids = bytes.find("vids");
+    const std::size_t video_format = bytes.find("strf", vids);
+    if (vids != std::string::npos && video_format != std::string::npos) {
+        codecs.video = bytes.substr(video_format + 8 + 16, 4);  // biCompression
+    }
+    const std::size_t auds = bytes.find("auds");
+    const std::size_t sound_format = bytes.find("strf", auds);
+    if (auds != std::string::npos && sound_format != std::string::npos) {
+        codecs.sound = ReadU16(bytes, sound_format + 8);  // wFormatTag
+    }
+    return codecs;
+}
+
+TEST_F(DemoGameTest, EveryMediumIsOfItsKindAndOfTheEra) {
     const GameReferences refs = CollectReferences(Game());
     ASSERT_FALSE(refs.Media.empty());
     for (const std::string& name : refs.Media) {
@@ -64,7 +95,31 @@ TEST_F(DemoGameTest, EverySoundIsPcmOrMidi) {
             EXPECT_EQ(magic, "MThd") << name;
             continue;
         }
-        ASSERT_EQ(extension, "wav") << name << ": the demo game has no movies";
+        if (extension == "avi") {
+            const AviInfo info = ReadAviInfo(*file);
+            // Stretched over the scene view, a movie keeps about its shape.
+            ASSERT_GT(info.height, 0) << name;
+            EXPECT_NEAR(static_cast<double>(info.width) / info.height, 700.0 / 475.0, 0.02) << name;
+            EXPECT_GT(info.duration, 0) << name;
+            EXPECT_LE(info.duration, 10000) << name << " is too long for the demo";
+            const AviCodecs codecs = CodecsOf(*file);
+            EXPECT_TRUE(codecs.video == "cvid" || codecs.video == "CRAM" || codecs.video == "MSVC")
+                << name << " pictures in " << codecs.video;
+            EXPECT_TRUE(codecs.sound == 1 || codecs.sound == 0x11)
+                << name << " sound format " << codecs.sound;
+            continue;
+        }
+        if (extension == "mp3") {
+            EXPECT_EQ(CheckMp3File(*file), MusicCheck::kPlayable) << name;
+            std::ifstream in(*file, std::ios::binary);
+            std::string header(2, '\0');
+            in.read(header.data(), 2);
+            // Frame sync, MPEG-1, Layer III.
+            EXPECT_EQ(static_cast<unsigned char>(header[0]), 0xFF) << name;
+            EXPECT_EQ(static_cast<unsigned char>(header[1]) & 0xFE, 0xFA) << name;
+            continue;
+        }
+        ASSERT_EQ(extension, "wav") << name;
         RiffReader riff(*file, "WAVE");
         const auto format = riff.Find(riff.Form(), "fmt ");
         ASSERT_TRUE(format.has_value()) << name;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gif_output.h"
+#include "movies.h"
 #include "pictures.h"
 #include "sounds.h"
 
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(mmedia);
         morvane::demo::WritePictures(gfx);
         morvane::demo::WriteSounds(mmedia);
+        morvane::demo::WriteMovies(mmedia);
     } catch (const std::exception& e) {
         std::cerr << "morvane-demo-assets: " << e.what() << '\n';
         return 1;

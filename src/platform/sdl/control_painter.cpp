@@ -70,10 +70,14 @@ void ControlPainter::Paint(const Control& control, const Rect& area, bool focuse
             break;
         case ControlKind::kPanel:
         case ControlKind::kTimer:
-        case ControlKind::kMovie:
-            // A panel is a clear container, so a covering panel hides nothing it blocks; the
-            // movie's frames are drawn by the media layer into its control's picture.
+            // A panel is a clear container, so a covering panel hides nothing it blocks.
             DrawPicture(control.Picture(), control.ShownFrame(), area, false);
+            break;
+        case ControlKind::kMovie:
+            // The media layer puts the movie's frame into its control's picture. A movie window
+            // shows the movie at the window's size: the intro and the scene movies are sized by
+            // the game's movie size mode, not by the movie.
+            DrawPicture(control.Picture(), control.ShownFrame(), area, true);
             break;
     }
 }

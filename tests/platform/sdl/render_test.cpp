@@ -3,6 +3,7 @@
 #include "platform/control_button.h"
 #include "platform/control_list_box.h"
 #include "platform/control_text_box.h"
+#include "platform/movie_control.h"
 #include "sdl_fixture.h"
 
 namespace morvane {
@@ -101,6 +102,18 @@ TEST_F(RenderTest, WindowsAreDrawnInStackingOrderAndAnimatedObjectsShowTheirFram
     playing.SetPicture(testing::FramesPicture(10, 10, {kObjectRed, kObjectGreen}));
     runtime_.window.Refresh();
     EXPECT_EQ(CanvasAt({48 + 305, 56 + 305}), kObjectGreen);
+}
+
+TEST_F(RenderTest, AMovieFillsItsWindowWhateverTheMoviesOwnSize) {
+    MovieControl movie(main_.ScnImg, "MovieWindow");
+    movie.Move(200, 100, 300, 150);
+    movie.SetPicture(SolidPicture(2, 2, kObjectGreen));
+    movie.SetVisible(true);
+    runtime_.window.Refresh();
+    EXPECT_EQ(CanvasAt({48 + 200, 56 + 100}), kObjectGreen);
+    EXPECT_EQ(CanvasAt({48 + 499, 56 + 249}), kObjectGreen);
+    EXPECT_EQ(CanvasAt({48 + 500, 56 + 249}), kSceneBlue);
+    EXPECT_EQ(CanvasAt({48 + 350, 56 + 250}), kSceneBlue);
 }
 
 TEST_F(RenderTest, DrawsOnlyWhenSomethingChangedAndUploadsEachPictureOnce) {
