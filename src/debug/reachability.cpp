@@ -61,7 +61,7 @@ std::string WhyNotReachable(const Desktop& desktop, const Control& control) {
     if (bounds.width <= 0 || bounds.height <= 0) {
         return "it has no size";
     }
-    const Control* hit = desktop.HitTest(bounds.Centre()).target;
+    const Control* hit = desktop.HitTest(bounds.Centre(), desktop.SurfaceOf(control)).target;
     if (hit == &control) {
         return {};
     }

@@ -186,10 +186,10 @@ void ScriptDriver::Act(const ScriptCommand& command, Control& target) {
     const Point centre = desktop_.ScreenBounds(target).Centre();
     switch (command.kind) {
         case CommandKind::kClick:
-            desktop_.PostClick(centre, command.button);
+            desktop_.PostClick(centre, command.button, desktop_.SurfaceOf(target));
             break;
         case CommandKind::kHover:
-            desktop_.PostMouseMove(centre);
+            desktop_.PostMouseMove(centre, 0, desktop_.SurfaceOf(target));
             break;
         case CommandKind::kType:
             if (command.replace && target.Kind() == ControlKind::kTextBox) {

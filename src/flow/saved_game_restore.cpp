@@ -4,6 +4,7 @@
 #include "engine/database_open.h"
 #include "engine/game_folder.h"
 #include "engine/inventory_slot.h"
+#include "forms/notify_log.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
 
@@ -37,7 +38,7 @@ void TurnDebuggingOn(FlowContext& ctx) {
     Forms& windows = ctx.Windows;
     windows.NoWin.List1.Clear();
     windows.Main.Command1.SetVisible(true);
-    windows.NoWin.Show();
+    ShowNotifyWindow(windows);
     ctx.State.LogSwitch = windows.MvDebug.Check1.Value() == CheckBox::kChecked;
 }
 

@@ -100,6 +100,9 @@ void Desktop::Remove(Window& window) {
     if (captured_ != nullptr && &captured_->OwnerWindow() == &window) {
         captured_ = nullptr;
     }
+    if (pointer_surface_ == &window) {
+        pointer_surface_ = nullptr;
+    }
     NoteChange();
 }
 
@@ -239,10 +242,13 @@ void Desktop::RunModal(Window& window) {
     loop_.RunMainLoop([&window] { return !window.Visible() || !window.IsLoaded(); });
 }
 
-Desktop::Hit Desktop::HitTest(Point screen) const {
+Desktop::Hit Desktop::HitTest(Point screen, const Window* surface) const {
     for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
         Window& window = **it;
-        if (!OnScreen(window) || !window.Bounds().Contains(screen)) {
+        // A window with a system window of its own is reached only from there, and nothing else
+        // is reached from there.
+        const bool on_surface = surface != nullptr ? &window == surface : !window.OwnSystemWindow();
+        if (!on_surface || !OnScreen(window) || !window.Bounds().Contains(screen)) {
             continue;
         }
         // The topmost window under the point takes the event; if input may not reach it, the
@@ -253,6 +259,11 @@ Desktop::Hit Desktop::HitTest(Point screen) const {
         return HitIn(window, Offset(screen, window.Bounds()));
     }
     return {};
+}
+
+Window* Desktop::SurfaceOf(const Control& control) const {
+    Window& window = control.OwnerWindow();
+    return window.OwnSystemWindow() ? &window : nullptr;
 }
 
 Rect Desktop::ScreenBounds(const Control& control) const {
@@ -272,14 +283,15 @@ bool Desktop::Reachable(const Control& control) const {
     if (bounds.width <= 0 || bounds.height <= 0) {
         return false;
     }
-    return HitTest(bounds.Centre()).target == &control;
+    return HitTest(bounds.Centre(), SurfaceOf(control)).target == &control;
 }
 
 Desktop::ShownPointer Desktop::PointerToShow() const {
     if (pointer_.Mode() != ScreenPointer::kDefault) {
         return {pointer_.Mode(), pointer_.Picture()};
     }
-    for (const Control* c = HitTest(pointer_position_).target; c != nullptr; c = c->Parent()) {
+    for (const Control* c = HitTest(pointer_position_, pointer_surface_).target; c != nullptr;
+         c = c->Parent()) {
         if (c->MousePointer() != ScreenPointer::kDefault) {
             return {c->MousePointer(), c->MouseIcon()};
         }
@@ -287,21 +299,28 @@ Desktop::ShownPointer Desktop::PointerToShow() const {
     return {};
 }
 
-void Desktop::PostMouseMove(Point screen, int shift) {
-    loop_.Post([this, screen, shift] { DeliverMouseMove(screen, shift); });
+void Desktop::PostMouseMove(Point screen, int shift, Window* surface) {
+    loop_.Post([this, screen, shift, surface] { DeliverMouseMove(screen, shift, surface); });
 }
 
-void Desktop::PostMouseDown(Point screen, MouseButton button, int shift) {
-    loop_.Post([this, screen, button, shift] { DeliverMouseDown(screen, button, shift); });
+void Desktop::PostMouseDown(Point screen, MouseButton button, int shift, Window* surface) {
+    loop_.Post([this, screen, button, shift, surface] {
+        DeliverMouseDown(screen, button, shift, surface);
+    });
 }
 
-void Desktop::PostMouseUp(Point screen, MouseButton button, int shift) {
-    loop_.Post([this, screen, button, shift] { DeliverMouseUp(screen, button, shift); });
+void Desktop::PostMouseUp(Point screen, MouseButton button, int shift, Window* surface) {
+    loop_.Post(
+        [this, screen, button, shift, surface] { DeliverMouseUp(screen, button, shift, surface); });
 }
 
-void Desktop::PostClick(Point screen, MouseButton button) {
-    PostMouseDown(screen, button);
-    PostMouseUp(screen, button);
+void Desktop::PostClick(Point screen, MouseButton button, Window* surface) {
+    PostMouseDown(screen, button, 0, surface);
+    PostMouseUp(screen, button, 0, surface);
+}
+
+void Desktop::PostActivate(Window* window) {
+    loop_.Post([this, window] { DeliverActivate(window); });
 }
 
 void Desktop::PostKeyDown(int key_code, int shift) {
@@ -331,22 +350,24 @@ void Desktop::PostText(Control& target, const std::string& text) {
     }
 }
 
-void Desktop::DeliverMouseMove(Point screen, int shift) {
+void Desktop::DeliverMouseMove(Point screen, int shift, Window* surface) {
     pointer_position_ = screen;
+    pointer_surface_ = surface;
     if (captured_ != nullptr) {
         const Point local = Offset(screen, ScreenBounds(*captured_));
         captured_->HandleMouseMove(ArgsAt(local, static_cast<int>(captured_button_), shift));
         return;
     }
-    const Hit hit = HitTest(screen);
+    const Hit hit = HitTest(screen, surface);
     if (hit.target != nullptr) {
         hit.target->HandleMouseMove(ArgsAt(hit.local, 0, shift));
     }
 }
 
-void Desktop::DeliverMouseDown(Point screen, MouseButton button, int shift) {
+void Desktop::DeliverMouseDown(Point screen, MouseButton button, int shift, Window* surface) {
     pointer_position_ = screen;
-    const Hit hit = HitTest(screen);
+    pointer_surface_ = surface;
+    const Hit hit = HitTest(screen, surface);
     captured_ = hit.target;
     if (hit.target == nullptr) {
         return;
@@ -361,10 +382,11 @@ void Desktop::DeliverMouseDown(Point screen, MouseButton button, int shift) {
     hit.target->HandleMouseDown(ArgsAt(hit.local, static_cast<int>(button), shift));
 }
 
-void Desktop::DeliverMouseUp(Point screen, MouseButton button, int shift) {
+void Desktop::DeliverMouseUp(Point screen, MouseButton button, int shift, Window* surface) {
     pointer_position_ = screen;
+    pointer_surface_ = surface;
     if (captured_ == nullptr || captured_button_ != button) {
-        const Hit hit = HitTest(screen);
+        const Hit hit = HitTest(screen, surface);
         if (hit.target != nullptr) {
             hit.target->HandleMouseUp(ArgsAt(hit.local, static_cast<int>(button), shift));
         }
@@ -377,8 +399,29 @@ void Desktop::DeliverMouseUp(Point screen, MouseButton button, int shift) {
     target.HandleMouseUp(args);
     // The click belongs to the release over the same control; a modal window opened or a
     // panel shown meanwhile takes it away, as it would on screen.
-    if (target.ClicksWith(button) && HitTest(screen).target == &target) {
+    if (target.ClicksWith(button) && HitTest(screen, surface).target == &target) {
         target.HandleClick(args);
+    }
+}
+
+void Desktop::DeliverActivate(Window* window) {
+    if (TopModal() != nullptr) {
+        return;
+    }
+    if (window == nullptr) {
+        if (active_ != nullptr && !active_->OwnSystemWindow() && OnScreen(*active_)) {
+            return;
+        }
+        // The game's screen: its frontmost window.
+        for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+            if (!(*it)->OwnSystemWindow() && OnScreen(**it)) {
+                window = *it;
+                break;
+            }
+        }
+    }
+    if (window != nullptr && OnScreen(*window) && window->Enabled()) {
+        Activate(*window);
     }
 }
 

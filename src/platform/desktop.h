@@ -74,7 +74,15 @@ class Desktop {
     // What a mouse event at a screen point reaches: the topmost shown window under it, if input
     // may reach that window, then the frontmost shown control under the point, descending into
     // containers. A disabled control passes the event to its container.
-    Hit HitTest(Point screen) const;
+    //
+    // `surface` is the system window the point lies in: none for the game's screen, whose hit
+    // test passes over the windows that have a system window of their own, or such a window,
+    // where only that window can be hit. Points keep the screen's coordinates either way: a
+    // point in a window's own system window is the window's position plus the point in it.
+    Hit HitTest(Point screen, const Window* surface = nullptr) const;
+    // The system window `control` is drawn in: its window when that has one of its own, else
+    // none (the game's screen).
+    Window* SurfaceOf(const Control& control) const;
     // The control's rectangle on the screen, ignoring clipping by its containers.
     Rect ScreenBounds(const Control& control) const;
     // Whether a click at the control's centre reaches the control itself: it and its window are
@@ -82,13 +90,15 @@ class Desktop {
     bool Reachable(const Control& control) const;
 
     // --- Input, delivered on the next pump as the platform delivers it -------------------------
-    void PostMouseMove(Point screen, int shift = 0);
-    void PostMouseDown(Point screen, MouseButton button, int shift = 0);
+    // Mouse input comes from the system window `surface` (see HitTest).
+    void PostMouseMove(Point screen, int shift = 0, Window* surface = nullptr);
+    void PostMouseDown(Point screen, MouseButton button, int shift = 0, Window* surface = nullptr);
     // Mouse up goes to the control that got the mouse down; a click follows when the pointer is
     // still over it.
-    void PostMouseUp(Point screen, MouseButton button, int shift = 0);
+    void PostMouseUp(Point screen, MouseButton button, int shift = 0, Window* surface = nullptr);
     // Down, up and click at one point.
-    void PostClick(Point screen, MouseButton button = MouseButton::kLeft);
+    void PostClick(Point screen, MouseButton button = MouseButton::kLeft,
+                   Window* surface = nullptr);
     // Keys go to the modal window, else to the active window: first the window's handlers, then
     // its focused control unless a handler set the key to 0.
     void PostKeyDown(int key_code, int shift = 0);
@@ -99,8 +109,14 @@ class Desktop {
     // Gives `target` the focus and types `text` into it, one key press per character.
     void PostText(Control& target, const std::string& text);
 
-    // The last point the pointer moved to, on the screen.
+    // The user brought a system window to the front: `window`'s own, or the game's screen
+    // (none), whose frontmost window becomes the active one. Keys go to the active window, so
+    // they follow the system window that has the keyboard. A modal window keeps the keys.
+    void PostActivate(Window* window);
+
+    // The last point the pointer moved to, on the screen, and the system window it is in.
     Point PointerPosition() const { return pointer_position_; }
+    Window* PointerSurface() const { return pointer_surface_; }
 
     // What the window draws as the pointer: the screen pointer while its mode is set, else the
     // pointer of the control under the pointer or of its nearest container that has one.
@@ -129,9 +145,10 @@ class Desktop {
     int Band(const Window& window) const;
     Window* KeyTarget() const;
 
-    void DeliverMouseMove(Point screen, int shift);
-    void DeliverMouseDown(Point screen, MouseButton button, int shift);
-    void DeliverMouseUp(Point screen, MouseButton button, int shift);
+    void DeliverMouseMove(Point screen, int shift, Window* surface);
+    void DeliverMouseDown(Point screen, MouseButton button, int shift, Window* surface);
+    void DeliverMouseUp(Point screen, MouseButton button, int shift, Window* surface);
+    void DeliverActivate(Window* window);
     void DeliverKeyDown(int key_code, int shift);
     void DeliverKeyUp(int key_code, int shift);
     void DeliverKeyPress(int key_ascii);
@@ -151,6 +168,7 @@ class Desktop {
     Control* captured_ = nullptr;
     MouseButton captured_button_ = MouseButton::kLeft;
     Point pointer_position_;
+    Window* pointer_surface_ = nullptr;
     uint64_t revision_ = 0;
 };
 

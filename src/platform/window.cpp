@@ -81,6 +81,11 @@ void Window::SetMinimized(bool minimized) {
     }
 }
 
+void Window::SetOwnSystemWindow(bool on) {
+    own_system_window_ = on;
+    Changed();
+}
+
 void Window::Hide() {
     if (!Visible()) {
         return;

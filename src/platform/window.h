@@ -52,6 +52,13 @@ class Window : public Control {
     // Loaded, visible and not minimised: on the screen.
     bool Shown() const { return IsLoaded() && Visible() && !minimized_; }
 
+    // Shown in a system window of its own beside the game's screen instead of on it (a window
+    // of the player's debugging aids, in a window). The screen's hit test passes over it; its
+    // input arrives from its own system window (see Desktop's `surface`). Headless nothing
+    // sets it.
+    bool OwnSystemWindow() const { return own_system_window_; }
+    void SetOwnSystemWindow(bool on);
+
     // The control that receives keys after the window's own key handlers.
     Control* Focus() const { return focus_; }
     void SetFocus(Control* control) {
@@ -63,6 +70,8 @@ class Window : public Control {
     std::function<void()> OnUnload;
     std::function<void()> OnActivate;
     std::function<void()> OnResize;
+    // The user closed the window's own system window; without a handler the window hides.
+    std::function<void()> OnSystemClose;
 
   private:
     friend class Control;
@@ -76,6 +85,7 @@ class Window : public Control {
     bool modal_ = false;
     bool topmost_ = false;
     bool minimized_ = false;
+    bool own_system_window_ = false;
     Window* owner_ = nullptr;
     Control* focus_ = nullptr;
 };

@@ -152,6 +152,11 @@ void Player::ConnectWindow(SdlBackend& backend) {
     window.OnMuteToggled = [&backend] { backend.SetMuted(!backend.Muted()); };
     // "Minimize Player" minimises the game window, and restoring it brings the game back.
     window.SetMainWindow(&forms_.Main);
+    // The author's windows open beside the game, so the scene stays in view. Closing the debug
+    // window's own system window is its "Hide This Window"; the notify window just hides.
+    forms_.NoWin.SetOwnSystemWindow(true);
+    forms_.MvDebug.SetOwnSystemWindow(true);
+    forms_.MvDebug.OnSystemClose = [this] { Command5_Click(debug_); };
 }
 
 void Player::TurnLoggingOn() {

@@ -2,10 +2,11 @@
 # Photographs the demo game in a window on a virtual X display: the main menu after the logo
 # and the credits, scene 1 after a click on New Game, the save dialog over scene 1 with a name
 # typed, the load dialog with a saved game chosen and the picture kept with it, scene 1 in
-# debugging mode with the notify window expanded and the debug window open, and the intro movie
-# played by the menu's first button. The photographs stay in BUILD/artefacts/ (main-menu.png,
-# scene-1.png, save-dialog.png, load-dialog.png, debug-windows.png, intro-movie.png) for a
-# person to look at; the test fails when the program cannot be
+# debugging mode with the notify window expanded and the debug window open, each in a system
+# window of its own beside the game window, and the intro movie played by the menu's first
+# button. The photographs stay in BUILD/artefacts/ (main-menu.png, scene-1.png,
+# save-dialog.png, load-dialog.png, debug-windows.png, intro-movie.png) for a person to look
+# at; the test fails when the program cannot be
 # photographed or a photograph is one flat colour (nothing drawn).
 #
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
@@ -56,8 +57,8 @@ printf '%s\n' 'wait 6000' 'click MainMenu.Buttn(2)' 'wait 1500' 'click NoWin.Com
 
 status=0
 shoot() {
-  local name=$1 script=$2 delay=${3:-10} game=${4:-$work/demo}
-  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay "$delay" --screen 1024x768 -- \
+  local name=$1 script=$2 delay=${3:-10} game=${4:-$work/demo} screen=${5:-1024x768}
+  "$source_dir/scripts/window-screenshot.sh" "$artefacts/$name" --delay "$delay" --screen "$screen" -- \
     "$build_dir/morvane-player" "$game" --script "$script" || return 1
   local spread
   spread=$(convert "$artefacts/$name" -format '%[fx:standard_deviation]' info:)
@@ -72,6 +73,8 @@ shoot main-menu.png "$work/menu.txt" || status=1
 shoot scene-1.png "$work/scene.txt" || status=1
 shoot save-dialog.png "$work/save.txt" 25 || status=1
 shoot load-dialog.png "$work/load.txt" 22 || status=1
-shoot debug-windows.png "$work/debug.txt" 30 "$work/debug" || status=1
+# The notify and debug windows open beside the game window, on a screen wide enough for the
+# three side by side.
+shoot debug-windows.png "$work/debug.txt" 30 "$work/debug" 1920x1080 || status=1
 shoot intro-movie.png "$work/intro.txt" 11 || status=1
 exit $status

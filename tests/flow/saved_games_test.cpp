@@ -328,6 +328,22 @@ TEST_F(SavedGamesTest, LoadingRestoresTheGameAndClosesTheInventoryGaps) {
     EXPECT_EQ(Read16(bytes, kReservedNumbers, 20), 4242);
 }
 
+TEST_F(SavedGamesTest, InDebuggingModeARestoreShowsTheEmptiedNotifyWindowOwnedByTheGame) {
+    state_.DebugMode = 1;
+    forms_.MvDebug.Check1.SetValue(CheckBox::kChecked);
+    forms_.NoWin.List1.AddItem("from before");
+    WriteFile(Saved() / "cottage.sav", FittingFile());
+    LoadGame& dialog = forms_.LoadGame;
+    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Select(dialog.File1, "cottage.sav"),
+          Wait(100), Click(dialog.ButtnOK), Wait(1000)});
+
+    EXPECT_TRUE(forms_.Main.Command1.Visible());
+    EXPECT_TRUE(forms_.NoWin.Visible());
+    EXPECT_EQ(forms_.NoWin.Owner(), &forms_.Main) << "it goes and comes back with the game";
+    EXPECT_EQ(forms_.NoWin.List1.ListCount(), 0);
+    EXPECT_TRUE(state_.LogSwitch) << "taken from the debug window's box";
+}
+
 TEST_F(SavedGamesTest, TheLoadDialogShowsThePictureKeptWithTheSave) {
     StartPlaying();
     Save("pictured", "With a picture");

@@ -334,6 +334,79 @@ TEST_F(DesktopTest, KeysGoToTheWindowFirstThenToTheFocusedControl) {
     EXPECT_EQ(text.Text(), "ab") << "keys go to the active window only";
 }
 
+TEST_F(DesktopTest, AWindowOfItsOwnIsReachedFromItsOwnSystemWindowAlone) {
+    dialog_.SetOwnSystemWindow(true);
+    dialog_.Show();
+    const Point yes = CentreOf(dialog_.ButtnYes);
+    EXPECT_EQ(HitAt(yes), &main_.ScnImg) << "the screen's hit test passes over it";
+    EXPECT_EQ(runtime_.desktop.HitTest(yes, &dialog_).target, &dialog_.ButtnYes);
+    EXPECT_EQ(runtime_.desktop.HitTest(CentreOf(main_.Command1), &dialog_).target, nullptr)
+        << "nothing else lies in its system window";
+    EXPECT_EQ(runtime_.desktop.SurfaceOf(dialog_.ButtnYes), &dialog_);
+    EXPECT_EQ(runtime_.desktop.SurfaceOf(main_.Command1), nullptr);
+    EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
+
+    runtime_.desktop.PostClick(yes);
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(journal_.lines, (std::vector<std::string>{"ScnImg_Click"}));
+    EXPECT_TRUE(dialog_.Visible());
+    runtime_.desktop.PostClick(yes, MouseButton::kLeft, &dialog_);
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(journal_.lines, (std::vector<std::string>{"ScnImg_Click", "ButtnYes_Click"}));
+    EXPECT_FALSE(dialog_.Visible());
+}
+
+TEST_F(DesktopTest, TheGameTakesNoInputWhileAWindowOfItsOwnIsModal) {
+    dialog_.SetOwnSystemWindow(true);
+    main_.Command1.OnClick = [&] {
+        journal_.Add("Command1_Click");
+        dialog_.ShowModal();
+    };
+    StepInput input({
+        [&] {
+            runtime_.desktop.PostClick(CentreOf(main_.Command1));
+            return InputStep::Continue();
+        },
+        [&] {
+            EXPECT_FALSE(runtime_.desktop.Reachable(main_.Command1));
+            EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
+            // Neither a click on the game nor its getting the keyboard reaches the game.
+            runtime_.desktop.PostClick(CentreOf(main_.Animation(1)));
+            runtime_.desktop.PostActivate(nullptr);
+            return InputStep::Continue();
+        },
+        [&] {
+            EXPECT_EQ(runtime_.desktop.ActiveWindow(), &dialog_);
+            runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes), MouseButton::kLeft, &dialog_);
+            return InputStep::Continue();
+        },
+    });
+    runtime_.loop.SetInputSource(&input);
+    runtime_.loop.RunMainLoop([] { return false; });
+    EXPECT_EQ(journal_.lines, (std::vector<std::string>{"Command1_Click", "ButtnYes_Click"}));
+}
+
+TEST_F(DesktopTest, KeysFollowTheSystemWindowThatHasTheKeyboard) {
+    dialog_.SetOwnSystemWindow(true);
+    std::vector<std::string> keys;
+    main_.OnKeyDown = [&](int&, int) { keys.push_back("Main"); };
+    dialog_.OnKeyDown = [&](int&, int) { keys.push_back("QuitGameQuery"); };
+    dialog_.Show();
+    main_.Show();
+    runtime_.desktop.PostActivate(&dialog_);
+    runtime_.desktop.PostKey(key::kEscape, 0);
+    runtime_.desktop.PostActivate(nullptr);
+    runtime_.desktop.PostKey(key::kEscape, 0);
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(keys, (std::vector<std::string>{"QuitGameQuery", "Main"}));
+
+    // A window that is not on the screen cannot take the keyboard.
+    dialog_.Hide();
+    runtime_.desktop.PostActivate(&dialog_);
+    runtime_.loop.PumpEvents();
+    EXPECT_EQ(runtime_.desktop.ActiveWindow(), &main_);
+}
+
 TEST_F(DesktopTest, HidingTheActiveWindowActivatesTheTopmostShownOne) {
     dialog_.Show();
     EXPECT_EQ(runtime_.desktop.ActiveWindow(), &dialog_);

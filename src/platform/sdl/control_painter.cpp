@@ -69,6 +69,11 @@ void ControlPainter::Paint(const Control& control, const Rect& area, bool focuse
             PaintList(control, area);
             break;
         case ControlKind::kPanel:
+            if (!control.Caption().empty()) {
+                PaintFrame(control, area);
+                break;
+            }
+            [[fallthrough]];
         case ControlKind::kTimer:
             // A panel is a clear container, so a covering panel hides nothing it blocks.
             DrawPicture(control.Picture(), control.ShownFrame(), area, false);
@@ -85,6 +90,20 @@ void ControlPainter::Paint(const Control& control, const Rect& area, bool focuse
 void ControlPainter::PaintWindow(const Control& window, const Rect& area) {
     Fill(area, kWindowBack);
     DrawPicture(window.Picture(), window.ShownFrame(), area, false);
+}
+
+void ControlPainter::PaintFrame(const Control& frame, const Rect& area) {
+    // A group of controls: a thin border from the middle of the caption's line down, broken by
+    // the caption at its top left.
+    const int line_middle = font_.LineHeight() / 2;
+    const Rect border{area.left, area.top + line_middle, area.width, area.height - line_middle};
+    Bevel(border, kShadow, kShadow);
+    const std::string caption = Windows1252ToUtf8(frame.Caption());
+    constexpr int kCaptionIndent = 8;
+    const int width = std::min(font_.Measure(caption) + 4, std::max(area.width - 12, 0));
+    Fill({area.left + kCaptionIndent - 2, area.top, width, font_.LineHeight()}, kWindowBack);
+    DrawLine(caption, area.left + kCaptionIndent, area.top,
+             frame.Enabled() ? kCaptionText : kGrayText);
 }
 
 void ControlPainter::PaintImage(const Control& image, const Rect& area) {

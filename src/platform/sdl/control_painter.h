@@ -26,6 +26,8 @@ class ControlPainter {
 
   private:
     void PaintWindow(const Control& window, const Rect& area);
+    // A panel with a caption groups controls under it.
+    void PaintFrame(const Control& frame, const Rect& area);
     void PaintImage(const Control& image, const Rect& area);
     void PaintLabel(const Control& label, const Rect& area);
     void PaintButton(const Control& button, const Rect& area);

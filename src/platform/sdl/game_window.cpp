@@ -1,23 +1,19 @@
 #include "platform/sdl/game_window.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
-#include <string_view>
-#include <system_error>
 
-#include "platform/control_list_box.h"
 #include "platform/event_loop.h"
 #include "platform/sdl/key_codes.h"
+#include "platform/sdl/mouse_input.h"
 #include "platform/sdl/player_icon.h"
 #include "platform/sdl/screenshot.h"
 #include "platform/sdl/window_manager.h"
+#include "platform/sdl/window_renderer.h"
 
 namespace morvane::sdl {
 namespace {
@@ -43,55 +39,6 @@ WindowHandle MakeWindow(const WindowOptions& options) {
     return window;
 }
 
-// Whether this process can reach a graphics processor. Without one, OpenGL could only be
-// emulated on the processor (llvmpipe and its kin), where SDL's own software renderer costs a
-// fraction of the time; deciding before any renderer is made loads no OpenGL library for
-// nothing.
-bool GpuReachable() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver == nullptr || std::string_view(driver) == "dummy" ||
-        std::string_view(driver) == "offscreen") {
-        return false;
-    }
-    if (const char* software = std::getenv("LIBGL_ALWAYS_SOFTWARE");
-        software != nullptr && *software != '\0' && std::string_view(software) != "0") {
-        return false;
-    }
-#ifdef __linux__
-    // A GPU is reached through a render node of the kernel's graphics drivers.
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
-        if (entry.path().filename().string().rfind("renderD", 0) == 0 &&
-            access(entry.path().c_str(), R_OK | W_OK) == 0) {
-            return true;
-        }
-    }
-    return false;
-#else
-    return true;
-#endif
-}
-
-RendererHandle MakeRenderer(SDL_Window* window) {
-    // No vertical sync: frames are shown only when something changed, and waiting for the
-    // display would only delay the next input.
-    RendererHandle renderer;
-    if (GpuReachable()) {
-        renderer.reset(
-            SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
-    }
-    if (!renderer) {
-        // The window's pixels go straight to the display, not through an emulated GPU.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        renderer.reset(
-            SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE));
-    }
-    if (!renderer) {
-        throw SdlError("Cannot draw in the game window");
-    }
-    return renderer;
-}
-
 TextureHandle MakeCanvas(SDL_Renderer* renderer) {
     TextureHandle canvas(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
                                            SDL_TEXTUREACCESS_TARGET, GameWindow::kCanvasWidth,
@@ -101,17 +48,6 @@ TextureHandle MakeCanvas(SDL_Renderer* renderer) {
     }
     SDL_SetTextureBlendMode(canvas.get(), SDL_BLENDMODE_NONE);
     return canvas;
-}
-
-MouseButton ButtonOf(Uint8 button) {
-    switch (button) {
-        case SDL_BUTTON_RIGHT:
-            return MouseButton::kRight;
-        case SDL_BUTTON_MIDDLE:
-            return MouseButton::kMiddle;
-        default:
-            return MouseButton::kLeft;
-    }
 }
 
 std::vector<uint32_t> ReadTarget(SDL_Renderer* renderer, int width, int height) {
@@ -124,11 +60,15 @@ std::vector<uint32_t> ReadTarget(SDL_Renderer* renderer, int width, int height) 
 
 GameWindow::GameWindow(const WindowOptions& options)
     : window_(MakeWindow(options)),
-      renderer_(MakeRenderer(window_.get())),
+      renderer_(MakeWindowRenderer(window_.get(), "Cannot draw in the game window")),
       canvas_(MakeCanvas(renderer_.get())),
       font_(options.font_path, options.font_size),
       scene_(renderer_.get(), font_),
+      own_windows_(window_.get(), font_),
       scaling_(options.scaling) {
+    // The game ends when its own window closes, not when the last of the player's windows
+    // does: closing the game window while a window beside it is open ends the game too.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SetScaling(scaling_);
     if (options.full_screen) {
         SetFullScreen(true);
@@ -140,6 +80,7 @@ GameWindow::~GameWindow() = default;
 void GameWindow::Attach(Desktop& desktop) {
     desktop_ = &desktop;
     desktop_->SetScreenSize(kCanvasWidth, kCanvasHeight);
+    own_windows_.Attach(desktop);
     must_draw_ = true;
 }
 
@@ -191,6 +132,7 @@ bool GameWindow::Refresh() {
         (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) == 0) {
         SDL_MinimizeWindow(window_.get());
     }
+    own_windows_.Refresh();
     const uint64_t revision = desktop_->Revision();
     if (must_draw_ || revision != drawn_revision_) {
         if (must_draw_) {
@@ -292,6 +234,9 @@ int GameWindow::CursorScale() const {
 }
 
 void GameWindow::HandleEvent(const SDL_Event& event) {
+    if (own_windows_.HandleEvent(event)) {
+        return;
+    }
     switch (event.type) {
         case SDL_QUIT:
             RequestClose();
@@ -311,6 +256,15 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
                     break;
                 case SDL_WINDOWEVENT_MINIMIZED:
                     FollowMinimized(true);
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    // The keys follow the keyboard back from a window beside the game.
+                    if (desktop_ != nullptr) {
+                        desktop_->PostActivate(nullptr);
+                    }
+                    break;
+                case SDL_WINDOWEVENT_CLOSE:
+                    RequestClose();
                     break;
                 default:
                     break;
@@ -349,8 +303,7 @@ void GameWindow::HandleEvent(const SDL_Event& event) {
                                   ButtonOf(event.button.button), shift);
             break;
         case SDL_MOUSEWHEEL:
-            PostWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
-                                                                      : event.wheel.y);
+            PostWheel(*desktop_, WheelSteps(event.wheel));
             break;
         case SDL_KEYDOWN: {
             const SDL_Keycode key = event.key.keysym.sym;
@@ -450,28 +403,6 @@ std::filesystem::path GameWindow::TakeScreenshot(const EnvironmentLookup& enviro
     localtime_r(&now, &local);
     return SaveScreenshot(ReadCanvas(), kCanvasWidth, kCanvasHeight, PicturesFolder(environment),
                           ScreenshotFileName(game_title_, local));
-}
-
-void GameWindow::PostWheel(int steps) {
-    if (steps == 0) {
-        return;
-    }
-    // The wheel scrolls the list under the pointer by itself, as the system's lists do; the
-    // game sees only the rows that come into view.
-    Desktop* desktop = desktop_;
-    desktop_->Loop().Post([desktop, steps] {
-        Control* target = desktop->HitTest(desktop->PointerPosition()).target;
-        if (target == nullptr || (target->Kind() != ControlKind::kListBox &&
-                                  target->Kind() != ControlKind::kFileListBox)) {
-            return;
-        }
-        auto& list = static_cast<ListBox&>(*target);
-        const int last = std::max(list.ListCount() - list.VisibleRows(), 0);
-        const int top = std::clamp(list.TopIndex() - 3 * steps, 0, last);
-        if (top != list.TopIndex()) {
-            list.SetTopIndex(top);
-        }
-    });
 }
 
 std::string GameWindow::RendererName() const {

@@ -18,6 +18,7 @@
 #include "platform/sdl/scene_renderer.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_library.h"
+#include "platform/sdl/system_windows.h"
 #include "platform/window.h"
 
 namespace morvane::sdl {
@@ -122,6 +123,8 @@ class GameWindow final : public InputSource {
     SceneRenderer& Renderer() { return scene_; }
     CursorCache& Cursors() { return cursors_; }
     SDL_Window* NativeWindow() const { return window_.get(); }
+    // The system windows of their own that some windows are shown in beside this one.
+    SystemWindows& OwnWindows() { return own_windows_; }
 
     // The model window this system window stands for when it is minimised and restored: the
     // game's main window. Minimising one minimises the other.
@@ -136,7 +139,6 @@ class GameWindow final : public InputSource {
     SDL_Texture* MagnifiedCanvas(int magnification);
     void FollowMinimized(bool minimized);
     Point ToCanvas(int x, int y) const;
-    void PostWheel(int steps);
     int CursorScale() const;
 
     SdlLibrary library_;
@@ -150,6 +152,7 @@ class GameWindow final : public InputSource {
     Font font_;
     SceneRenderer scene_;
     CursorCache cursors_;
+    SystemWindows own_windows_;
     Desktop* desktop_ = nullptr;
     Window* main_window_ = nullptr;
     Scaling scaling_;

@@ -32,12 +32,25 @@ bool SceneRenderer::Draw(const Desktop& desktop) {
     next_.Clear();
     const Control* focused = FocusedControl(desktop);
     for (const Window* window : desktop.StackingOrder()) {
-        if (desktop.OnScreen(*window)) {
+        if (desktop.OnScreen(*window) && !window->OwnSystemWindow()) {
             Record(*window, {0, 0}, screen, focused);
         }
     }
+    return Finish(screen);
+}
+
+bool SceneRenderer::DrawWindow(const Desktop& desktop, const Window& window) {
+    const Rect canvas{0, 0, window.Width(), window.Height()};
+    next_.Clear();
+    if (desktop.OnScreen(window)) {
+        Record(window, {-window.Left(), -window.Top()}, canvas, FocusedControl(desktop));
+    }
+    return Finish(canvas);
+}
+
+bool SceneRenderer::Finish(const Rect& canvas) {
     const std::vector<Rect> damage =
-        whole_ ? std::vector<Rect>{screen} : Damage(shown_, next_, screen);
+        whole_ ? std::vector<Rect>{canvas} : Damage(shown_, next_, canvas);
     if (!damage.empty()) {
         on_screen_.clear();
         for (const DrawOp& op : next_.Ops()) {

@@ -24,7 +24,11 @@ class SceneRenderer {
     SceneRenderer(SDL_Renderer* renderer, const Font& font);
 
     // Brings the canvas up to date with the desktop. Returns whether any pixel was drawn.
+    // Windows that have a system window of their own are not on it.
     bool Draw(const Desktop& desktop);
+    // Brings a canvas of `window`'s size up to date with that window alone, its top left at the
+    // canvas's: the picture of a window that has a system window of its own.
+    bool DrawWindow(const Desktop& desktop, const Window& window);
     // The canvas lost its contents: the next Draw draws all of it.
     void Invalidate() { whole_ = true; }
 
@@ -34,6 +38,8 @@ class SceneRenderer {
     long long LastDrawnArea() const { return last_area_; }
 
   private:
+    // Draws the recorded steps of the frame, only what changed since the last one.
+    bool Finish(const Rect& canvas);
     void Record(const Control& control, Point origin, const Rect& clip, const Control* focused);
     void Replay(const DisplayList& list, const Rect& area);
 

@@ -40,4 +40,21 @@ bool HasWindowManager(SDL_Window* window) {
 #endif
 }
 
+void SetWindowOwner(SDL_Window* owned, SDL_Window* owner) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo owned_info;
+    SDL_SysWMinfo owner_info;
+    SDL_VERSION(&owned_info.version);
+    SDL_VERSION(&owner_info.version);
+    if (SDL_GetWindowWMInfo(owned, &owned_info) == SDL_TRUE &&
+        SDL_GetWindowWMInfo(owner, &owner_info) == SDL_TRUE &&
+        owned_info.subsystem == SDL_SYSWM_X11 && owner_info.subsystem == SDL_SYSWM_X11) {
+        XSetTransientForHint(owned_info.info.x11.display, owned_info.info.x11.window,
+                             owner_info.info.x11.window);
+        return;
+    }
+#endif
+    SDL_SetWindowModalFor(owned, owner);
+}
+
 }  // namespace morvane::sdl

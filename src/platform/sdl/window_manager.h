@@ -9,4 +9,8 @@ namespace morvane::sdl {
 // player makes the window cover the screen itself. Other systems count as managed.
 bool HasWindowManager(SDL_Window* window);
 
+// Makes `owner` own `owned`: the window manager keeps `owned` above `owner`, without making it
+// modal (on X11 a transient window; elsewhere SDL's nearest offer).
+void SetWindowOwner(SDL_Window* owned, SDL_Window* owner);
+
 }  // namespace morvane::sdl

@@ -219,6 +219,24 @@ TEST_F(RenderTest, TextsAreDrawnInsideTheirControls) {
               pressed[static_cast<std::size_t>(face.top) * 800 + face.left]);
 }
 
+TEST_F(RenderTest, ACaptionedPanelFramesItsGroupAndAPlainOneDrawsNothing) {
+    Panel plain(main_.ScnImg, "Block");
+    plain.Move(20, 200, 200, 100);
+    Panel group(main_.ScnImg, "Frame1");
+    group.Move(300, 20, 200, 100);
+    group.SetCaption("Query Flag");
+    runtime_.window.Refresh();
+    const auto canvas = runtime_.window.ReadCanvas();
+    EXPECT_EQ(CountOtherPixels(canvas, runtime_.desktop.ScreenBounds(plain), kSceneBlue), 0);
+    const Rect framed = runtime_.desktop.ScreenBounds(group);
+    // The border runs down its left edge; the caption is written at its top left.
+    EXPECT_EQ(CountOtherPixels(canvas, {framed.left, framed.top + 30, 1, 60}, 0xFF808080u), 0);
+    EXPECT_GT(CountOtherPixels(canvas, {framed.left + 8, framed.top, 80, 14}, kSceneBlue), 50);
+    // Inside it the scene shows through.
+    EXPECT_EQ(CountOtherPixels(canvas, {framed.left + 10, framed.top + 30, 180, 60}, kSceneBlue),
+              0);
+}
+
 TEST_F(RenderTest, ListsShowTheirSelectionAndScroll) {
     ListBox list(main_, "File1");
     list.Move(10, 10, 150, 4 * ListBox::kRowHeight);
