@@ -21,6 +21,7 @@
 #include "bench_gifs.h"
 #include "child_process.h"
 #include "demo_scene.h"
+#include "media/ffmpeg/ffmpeg_movies.h"
 #include "media/ffmpeg_test_movie.h"
 #include "platform/game_paths.h"
 #include "platform/gif_decoder.h"
@@ -171,7 +172,7 @@ void MeasureCpu(int animated, double seconds) {
 // A movie the size of the scene view, 15 frames a second with sound, played over the scene
 // again and again.
 void MeasureMovie(double seconds) {
-    WindowRuntime runtime;
+    WindowRuntime runtime({}, MakeFfmpegMovies);
     DemoScene scene(runtime.desktop, 0);
     testing::TempFolder folder;
     testing::TestMovie movie_shape;

@@ -3,8 +3,6 @@
 #include <iostream>
 
 #include "base/runtime_error.h"
-#include "media/ffmpeg/ffmpeg_movie_engine.h"
-#include "media/ffmpeg/movie_audio.h"
 #include "media/headless_music_device.h"
 #include "media/headless_sound_device.h"
 #include "media/sdl/sdl_audio.h"
@@ -57,12 +55,18 @@ MediaDevices SdlBackend::MakeMedia(EventLoop& loop) {
 std::unique_ptr<MovieEngine> SdlBackend::MakeMovieEngine(EventLoop& loop, const GamePaths& paths) {
     // Movies are decoded and heard through the one audio output; without an audio device they
     // play silent.
-    movie_audio_ = std::make_unique<ffmpeg::MovieAudio>(audio_ ? &audio_->MovieSound() : nullptr);
-    return std::make_unique<FfmpegMovieEngine>(loop, paths, movie_audio_.get());
+    movies_heard_ = audio_ != nullptr;
+    MovieSoundOutput* sound = audio_ ? &audio_->MovieSound() : nullptr;
+    if (options_.movies) {
+        return options_.movies(loop, paths, sound);
+    }
+    return LoadedFfmpegMovies(MoviesModuleFolders(), [this](const std::string& line) {
+        Notice(line);
+    })(loop, paths, sound);
 }
 
 bool SdlBackend::MoviesHeard() const {
-    return movie_audio_ && movie_audio_->Available();
+    return movies_heard_;
 }
 
 void SdlBackend::SetMuted(bool muted) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "backend/backend.h"
+#include "backend/loaded_movies.h"
 #include "platform/sdl/canvas_message_box.h"
 #include "platform/sdl/game_window.h"
 #include "platform/sdl/sdl_clipboard.h"
@@ -16,10 +17,6 @@
 namespace morvane {
 
 class SdlAudio;
-
-namespace ffmpeg {
-class MovieAudio;
-}  // namespace ffmpeg
 
 // How a run in a window looks and sounds.
 struct SdlBackendOptions {
@@ -31,6 +28,8 @@ struct SdlBackendOptions {
     std::optional<std::filesystem::path> soundfont = SdlMusicDeviceDefaultSoundfont();
     // Said once when the sound device opens, when MIDI will be silent.
     std::optional<std::string> soundfont_warning;
+    // The movies; unset: FFmpeg's, from the movies module when the first movie plays.
+    MovieMaker movies;
     // Where the backend's one-line reports to the user go; standard error when empty.
     std::function<void(const std::string&)> notice;
 
@@ -78,23 +77,26 @@ class SdlBackend final : public Backend {
     sdl::WindowDisplay display_{window_};
     sdl::SdlImageDecoder stills_;
     std::unique_ptr<SdlAudio> audio_;
-    std::unique_ptr<ffmpeg::MovieAudio> movie_audio_;
+    bool movies_heard_ = false;
 };
 
 std::unique_ptr<SdlBackend> MakeSdlBackend(const SdlBackendOptions& options = {});
 
 // The options of a window that needs nothing but its look.
-inline SdlBackendOptions WindowOnly(const sdl::WindowOptions& window) {
+inline SdlBackendOptions WindowOnly(const sdl::WindowOptions& window, MovieMaker movies = {}) {
     SdlBackendOptions options;
     options.window = window;
+    options.movies = std::move(movies);
     return options;
 }
 
 // A window with its loop and desktop, for programs that show windows without a game: the
 // window tests and the window benchmark.
 struct WindowRuntime {
-    explicit WindowRuntime(const sdl::WindowOptions& options = {})
-        : backend(MakeSdlBackend(WindowOnly(options))), window(backend->Window()), core(*backend) {}
+    explicit WindowRuntime(const sdl::WindowOptions& options = {}, MovieMaker movies = {})
+        : backend(MakeSdlBackend(WindowOnly(options, std::move(movies)))),
+          window(backend->Window()),
+          core(*backend) {}
 
     std::unique_ptr<SdlBackend> backend;
     sdl::GameWindow& window;

@@ -61,7 +61,9 @@ std::optional<PictureResult> RefuseBadSize(std::span<const uint8_t> bytes, Pictu
     if (!size) {
         return Invalid("damaged picture header", source_name);
     }
-    if (size->width <= 0 || size->height <= 0 || size->width * size->height > kMaxStillPixels) {
+    // Each side first: two sides of four thousand million pixels would overflow the product.
+    if (size->width <= 0 || size->height <= 0 || size->width > kMaxStillPixels ||
+        size->height > kMaxStillPixels || size->width * size->height > kMaxStillPixels) {
         return Invalid("picture size out of range", source_name);
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/game_data.h"
+#include "media/ffmpeg_test_movie.h"
 #include "support/game_builder.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"
@@ -138,6 +139,23 @@ TEST_F(PlayerProgramTest, SavedGamesGoWhereTheUserChose) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(std::filesystem::file_size(chosen / "mine.sav"), 1113U);
     EXPECT_FALSE(std::filesystem::exists(game / "Saved" / "mine.sav"));
+}
+
+// In a window the movies come from the movies module, loaded when the first one plays: the
+// intro movie at start-up plays through it with no message and no complaint.
+TEST_F(PlayerProgramTest, AWindowPlaysMoviesFromTheMoviesModule) {
+    const auto game = folder_.Path() / "movie-game";
+    testing::GameBuilder(game).WriteJson(
+        R"({"general": {"35": "1", "37": 1, "103": 1, "106": "intro.avi"}, "scenes": [{}]})");
+    testing::TestMovie movie;
+    movie.frames = 5;
+    testing::WriteTestMovie(game / "resource" / "mmedia" / "intro.avi", movie);
+    const auto script = folder_.Write("watch.txt", "wait 3000\nstate\n");
+    const auto run = Run(Quoted(game) + " --trace-media --script " + Quoted(script));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("movies cannot play"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("msgbox:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("intro.avi"), std::string::npos) << run.out;
 }
 
 }  // namespace

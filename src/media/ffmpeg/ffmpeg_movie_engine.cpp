@@ -21,9 +21,10 @@ using ffmpeg::MovieDecoder;
 
 class FfmpegMoviePlayback final : public MoviePlayback {
   public:
-    FfmpegMoviePlayback(EventLoop& loop, const std::filesystem::path& file, MovieAudio* audio)
+    FfmpegMoviePlayback(EventLoop& loop, const std::filesystem::path& file,
+                        std::shared_ptr<MovieAudio> audio)
         : loop_(loop),
-          audio_(audio),
+          audio_(std::move(audio)),
           decoder_(file, [this](std::span<const int16_t> samples) { TakeSound(samples); }),
           timer_(loop) {
         timer_.SetEnabled(false);
@@ -161,7 +162,8 @@ class FfmpegMoviePlayback final : public MoviePlayback {
     }
 
     EventLoop& loop_;
-    MovieAudio* audio_;
+    // Shared with the engine when the engine owns it: a playback may outlive its engine.
+    std::shared_ptr<MovieAudio> audio_;
     MovieDecoder decoder_;
     Timer timer_;
     std::vector<int16_t> held_sound_;
@@ -178,7 +180,13 @@ class FfmpegMoviePlayback final : public MoviePlayback {
 
 FfmpegMovieEngine::FfmpegMovieEngine(EventLoop& loop, const GamePaths& paths,
                                      ffmpeg::MovieAudio* audio)
-    : loop_(loop), paths_(paths), audio_(audio) {
+    // Not owned: the caller keeps it alive longer than every playback.
+    : FfmpegMovieEngine(loop, paths,
+                        std::shared_ptr<ffmpeg::MovieAudio>(std::shared_ptr<void>(), audio)) {}
+
+FfmpegMovieEngine::FfmpegMovieEngine(EventLoop& loop, const GamePaths& paths,
+                                     std::shared_ptr<ffmpeg::MovieAudio> audio)
+    : loop_(loop), paths_(paths), audio_(std::move(audio)) {
     MovieDecoder::QuietLibraryLog();
 }
 

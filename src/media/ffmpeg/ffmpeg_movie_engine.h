@@ -22,6 +22,9 @@ class MovieAudio;
 class FfmpegMovieEngine final : public MovieEngine {
   public:
     FfmpegMovieEngine(EventLoop& loop, const GamePaths& paths, ffmpeg::MovieAudio* audio = nullptr);
+    // Owning the sound output together with every playback it opens.
+    FfmpegMovieEngine(EventLoop& loop, const GamePaths& paths,
+                      std::shared_ptr<ffmpeg::MovieAudio> audio);
 
     // Resolves the name through the game's paths; 53 when nothing is there, 321 when the file
     // cannot be played.
@@ -30,7 +33,7 @@ class FfmpegMovieEngine final : public MovieEngine {
   private:
     EventLoop& loop_;
     const GamePaths& paths_;
-    ffmpeg::MovieAudio* audio_;
+    std::shared_ptr<ffmpeg::MovieAudio> audio_;
 };
 
 }  // namespace morvane

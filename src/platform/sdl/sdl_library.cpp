@@ -30,19 +30,27 @@ SdlLibrary::SdlLibrary() {
     if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER")) {
         throw NoDisplayError();
     }
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
+    // Without a display SDL may fall back on a driver that draws into memory only, and the
+    // game would run where nobody can see it; that is what an explicit request is for. A busy
+    // display server may fail to answer once, so a display that is named is tried a few times.
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const bool invisible_asked = asked != nullptr && IsInvisibleVideoDriver(asked);
+    constexpr int kTries = 3;
+    for (int attempt = 1;; ++attempt) {
+        const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (started && (invisible_asked || !IsInvisibleVideoDriver(SDL_GetCurrentVideoDriver()))) {
+            break;
+        }
+        if (started) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+        if (attempt == kTries) {
+            if (!started && (set("DISPLAY") || set("WAYLAND_DISPLAY"))) {
+                throw SdlError("Cannot start SDL video");
+            }
             throw NoDisplayError();
         }
-        throw SdlError("Cannot start SDL video");
-    }
-    // Without a display SDL may fall back on a driver that draws into memory only, and the
-    // game would run where nobody can see it; that is what an explicit request is for.
-    const char* asked = std::getenv("SDL_VIDEODRIVER");
-    if (IsInvisibleVideoDriver(SDL_GetCurrentVideoDriver()) &&
-        (asked == nullptr || !IsInvisibleVideoDriver(asked))) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        throw NoDisplayError();
+        SDL_Delay(250);
     }
     if (TTF_Init() != 0) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

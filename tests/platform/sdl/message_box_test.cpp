@@ -12,25 +12,7 @@
 namespace morvane {
 namespace {
 
-// The user in front of the window: the first time the player waits for input it looks at the
-// screen and acts through SDL's queue, then the window's own input takes over.
-class ScriptedUser : public InputSource {
-  public:
-    ScriptedUser(sdl::GameWindow& window, std::function<void()> act)
-        : window_(window), act_(std::move(act)) {}
-
-    InputStep TakeInput(EventLoop& loop) override {
-        if (act_) {
-            window_.Refresh();
-            std::exchange(act_, nullptr)();
-        }
-        return window_.TakeInput(loop);
-    }
-
-  private:
-    sdl::GameWindow& window_;
-    std::function<void()> act_;
-};
+using testing::ScriptedUser;
 
 class MessageBoxTest : public testing::SdlTest {
   protected:

@@ -276,6 +276,9 @@ TEST_F(PictureLoaderTest, HeadersClaimingHugeOrDamagedSizesAreRefusedBeforeDecod
     huge_bmp.replace(18, 8, "\xFF\xFF\x00\x00\xFF\xFF\x00\x00");  // 65535 x 65535
     std::string huge_png = ReadAll(png);
     huge_png.replace(16, 8, std::string("\x00\x01\x00\x00\x00\x01\x00\x00", 8));
+    // Sides near four thousand million pixels, whose product overflowed the size check.
+    std::string vast_png = ReadAll(png);
+    vast_png.replace(16, 8, std::string("\xFF\xFF\xFF\xEF\xFF\xFF\xFF\x0C", 8));
     std::string huge_jpg = ReadAll(jpg);
     const std::size_t frame_header = huge_jpg.find("\xFF\xC0");
     ASSERT_NE(frame_header, std::string::npos);
@@ -286,6 +289,7 @@ TEST_F(PictureLoaderTest, HeadersClaimingHugeOrDamagedSizesAreRefusedBeforeDecod
     for (const auto& [name, content] :
          std::vector<std::pair<std::string, std::string>>{{"huge.bmp", huge_bmp},
                                                           {"huge.png", huge_png},
+                                                          {"vast.png", vast_png},
                                                           {"huge.jpg", huge_jpg},
                                                           {"long-chunk.png", long_chunk}}) {
         const PictureResult result = LoadPicture(folder_.Write(name, content), &kStills);

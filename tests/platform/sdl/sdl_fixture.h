@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "backend/sdl_backend.h"
@@ -44,6 +46,26 @@ inline void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT) {
         SDL_PushEvent(&event);
     }
 }
+
+// The user in front of the window: the first time the player waits for input it looks at the
+// screen and acts through SDL's queue, then the window's own input takes over.
+class ScriptedUser : public InputSource {
+  public:
+    ScriptedUser(sdl::GameWindow& window, std::function<void()> act)
+        : window_(window), act_(std::move(act)) {}
+
+    InputStep TakeInput(EventLoop& loop) override {
+        if (act_) {
+            window_.Refresh();
+            std::exchange(act_, nullptr)();
+        }
+        return window_.TakeInput(loop);
+    }
+
+  private:
+    sdl::GameWindow& window_;
+    std::function<void()> act_;
+};
 
 inline void PushKey(SDL_Keycode key, Uint16 modifiers = 0) {
     for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {

@@ -55,25 +55,7 @@ void PushClickIn(Uint32 id, Point at) {
     }
 }
 
-// The user in front of the screen: acts once, when the player first waits for input, then the
-// window's own input takes over.
-class ScriptedUser : public InputSource {
-  public:
-    ScriptedUser(sdl::GameWindow& window, std::function<void()> act)
-        : window_(window), act_(std::move(act)) {}
-
-    InputStep TakeInput(EventLoop& loop) override {
-        if (act_) {
-            window_.Refresh();
-            std::exchange(act_, nullptr)();
-        }
-        return window_.TakeInput(loop);
-    }
-
-  private:
-    sdl::GameWindow& window_;
-    std::function<void()> act_;
-};
+using testing::ScriptedUser;
 
 class SystemWindowsTest : public testing::SdlTest {
   protected:

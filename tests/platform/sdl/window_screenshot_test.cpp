@@ -13,6 +13,7 @@
 
 #include "backend/sdl_backend.h"
 #include "forms/forms.h"
+#include "media/ffmpeg/ffmpeg_movies.h"
 #include "media/ffmpeg_test_movie.h"
 #include "platform/game_paths.h"
 #include "platform/gif_writer.h"
@@ -157,7 +158,7 @@ class MainWindowScreenTest : public ::testing::Test {
         runtime_.loop.PumpEvents();
     }
 
-    WindowRuntime runtime_{Options()};
+    WindowRuntime runtime_{Options(), MakeFfmpegMovies};
     testing::TempFolder folder_;
     GamePaths paths_{folder_.Path()};
     PictureService pictures_{paths_};
