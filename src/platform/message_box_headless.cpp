@@ -33,7 +33,10 @@ MsgBoxResult HeadlessMessageBox::Show(const MessageBoxRequest& request) {
     out_ << "msgbox: " << Windows1252ToUtf8(EscapeControls(request.title)) << " | "
          << Windows1252ToUtf8(EscapeControls(request.text)) << '\n';
     out_.flush();
-    if (request.icon == MsgBoxIcon::kCritical || request.icon == MsgBoxIcon::kExclamation) {
+    // A question (the overwrite question of the save dialog has the exclamation icon) is part
+    // of play, not a report of something wrong.
+    if ((request.icon == MsgBoxIcon::kCritical || request.icon == MsgBoxIcon::kExclamation) &&
+        request.buttons == MsgBoxButtons::kOkOnly) {
         ++error_boxes_;
     }
     const auto offered = AnswersOf(request.buttons);

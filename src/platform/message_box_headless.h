@@ -26,8 +26,8 @@ class HeadlessMessageBox final : public MessageBoxService {
 
     MsgBoxResult Show(const MessageBoxRequest& request) override;
 
-    // Boxes shown with the critical or the exclamation icon: the run-time errors the player
-    // reports and the warnings about data it cannot play.
+    // Reports shown with the critical or the exclamation icon and only an OK button: the
+    // run-time errors the player reports and the warnings about data it cannot play.
     int ErrorBoxes() const { return error_boxes_; }
 
   private:

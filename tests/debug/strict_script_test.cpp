@@ -137,6 +137,23 @@ TEST_F(StrictProgram, AnErrorMessageBoxFailsAStrictRunOnly) {
     EXPECT_EQ(strict.err, "morvane-player: strict: 1 error message box\n");
 }
 
+// The save dialog's question before a saved game is written over is play, not an error.
+TEST(StrictQuestions, AnsweringTheOverwriteQuestionKeepsAStrictRunGreen) {
+    testing::TempFolder folder;
+    const auto game = folder.Path() / "game";
+    testing::GameBuilder(game).WriteJson(
+        R"({"general": {"35": "1", "37": 1, "52": 1, "57": 1}, "scenes": [{}]})");
+    std::string script = "wait 3000\nclick MainMenu.Buttn(2)\nwait 2000\n";
+    for (int n = 0; n < 2; ++n) {
+        script +=
+            "click Main.SaveGameButtn\nwait 300\ntype SaveGame.Text1 mine\nanswer yes\n"
+            "click SaveGame.ButtnOK\nwait 300\n";
+    }
+    const auto run = testing::RunPlayerScript(folder, game, script, "--strict");
+    EXPECT_NE(run.out.find("msgbox: "), std::string::npos) << run.out;
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+}
+
 TEST_F(StrictProgram, ScriptErrorsStartWithTheProgramsName) {
     const auto malformed = Play("wait 10\nexpect flag\n");
     EXPECT_EQ(malformed.status, 2);
