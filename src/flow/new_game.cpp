@@ -62,7 +62,9 @@ void ResetForNewGame(FlowContext& ctx) {
     ctx.Windows.Main.CurrScore_Large.SetCaption("0");
 }
 
-void ShowStartingItems(FlowContext& ctx) {
+}  // namespace
+
+void ShowInventoryBarItems(FlowContext& ctx) {
     Main& main = ctx.Windows.Main;
     for (int slot = 1; slot <= ctx.State.InventoryCount && slot <= kInventorySlots; ++slot) {
         main.invitem(slot).SetPicture(ctx.Windows.ItemImages.ItemIcon(slot).Picture());
@@ -77,8 +79,6 @@ void TurnDebuggingOn(FlowContext& ctx) {
     ShowNotifyWindow(windows);
     ctx.State.LogSwitch = windows.MvDebug.Check1.Value() == CheckBox::kChecked;
 }
-
-}  // namespace
 
 void StartNewGame(FlowContext& ctx) {
     try {
@@ -98,7 +98,7 @@ void StartNewGame(FlowContext& ctx) {
         ApplyGeneralSettings(ctx, 5);
         ResetForNewGame(ctx);
         ctx.Services.LoadStartItems();
-        ShowStartingItems(ctx);
+        ShowInventoryBarItems(ctx);
         ctx.Flow.NewGameStarting = false;
         if (ctx.State.DebugMode == 1) {
             TurnDebuggingOn(ctx);

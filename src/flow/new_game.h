@@ -18,4 +18,12 @@ void ShowMenuScene(FlowContext& ctx);
 // scene view, inventory bar, map, flags, rule values and interaction marks back to their start.
 void ResetGameState(FlowContext& ctx);
 
+// Shows the inventory bar's occupied slots with their items' icons (a new game's starting items,
+// a restored game's inventory).
+void ShowInventoryBarItems(FlowContext& ctx);
+
+// Debugging mode: the notify list starts empty, the Debug button shows, the notify window opens
+// and the log switch follows the debug window's "Notify Window" box.
+void TurnDebuggingOn(FlowContext& ctx);
+
 }  // namespace morvane

@@ -4,7 +4,7 @@
 #include "engine/database_open.h"
 #include "engine/game_folder.h"
 #include "engine/inventory_slot.h"
-#include "forms/notify_log.h"
+#include "flow/new_game.h"
 #include "platform/desktop.h"
 #include "platform/picture_service.h"
 
@@ -24,22 +24,6 @@ void LoadSlotPicture(FlowContext& ctx, Image& target, const std::string& name) {
     }
     PictureResult loaded = ctx.GetDesktop().Pictures().Load(GfxPath(ctx.State, name));
     target.SetPicture(loaded.picture ? std::move(loaded.picture) : none);
-}
-
-void ShowRestoredInventory(FlowContext& ctx) {
-    Main& main = ctx.Windows.Main;
-    for (int slot = 1; slot <= ctx.State.InventoryCount && slot <= kInventorySlots; ++slot) {
-        main.invitem(slot).SetPicture(ctx.Windows.ItemImages.ItemIcon(slot).Picture());
-        main.invitem(slot).SetVisible(true);
-    }
-}
-
-void TurnDebuggingOn(FlowContext& ctx) {
-    Forms& windows = ctx.Windows;
-    windows.NoWin.List1.Clear();
-    windows.Main.Command1.SetVisible(true);
-    ShowNotifyWindow(windows);
-    ctx.State.LogSwitch = windows.MvDebug.Check1.Value() == CheckBox::kChecked;
 }
 
 void RestoreDelays(FlowContext& ctx, const SavedGameRecord& saved) {
@@ -124,7 +108,7 @@ void RestoreSavedGame(FlowContext& ctx) {
         main.CurrScore_Large.SetCaption(score);
     }
     SavedGameInv(ctx);
-    ShowRestoredInventory(ctx);
+    ShowInventoryBarItems(ctx);
     if (state.DebugMode == 1) {
         TurnDebuggingOn(ctx);
     }

@@ -14,9 +14,9 @@ namespace {
 using Kind = OptionSpec::Kind;
 
 const OptionSpec* FindShort(char name) {
-    for (const OptionSpec& spec : PlayerOptionTable()) {
-        if (spec.short_name != 0 && spec.short_name == name) {
-            return &spec;
+    for (const OptionSpec& option : PlayerOptionTable()) {
+        if (option.short_name != 0 && option.short_name == name) {
+            return &option;
         }
     }
     return nullptr;
@@ -69,12 +69,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
                 result.action = CommandLine::Action::kVersion;
                 return result;
             }
-            const OptionSpec* spec = FindOption(name);
-            if (spec == nullptr) {
+            const OptionSpec* option = FindOption(name);
+            if (option == nullptr) {
                 return Fail("unknown option --" + name);
             }
             std::string value;
-            if (spec->kind == Kind::kSwitch) {
+            if (option->kind == Kind::kSwitch) {
                 if (equals != std::string::npos) {
                     return Fail("--" + name + " takes no value");
                 }
@@ -84,9 +84,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                return Fail("--" + name + " needs a value (" + std::string(spec->value_name) + ")");
+                return Fail("--" + name + " needs a value (" + std::string(option->value_name) +
+                            ")");
             }
-            if (auto error = spec->apply(result.options, value)) {
+            if (auto error = option->apply(result.options, value)) {
                 return Fail("--" + name + ": " + *error);
             }
             continue;
@@ -102,11 +103,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
                 result.action = CommandLine::Action::kVersion;
                 return result;
             }
-            const OptionSpec* spec = FindShort(c);
-            if (spec == nullptr) {
+            const OptionSpec* option = FindShort(c);
+            if (option == nullptr) {
                 return Fail(std::string("unknown option -") + c);
             }
-            spec->apply(result.options, "true");
+            option->apply(result.options, "true");
         }
     }
     return result;
@@ -140,14 +141,14 @@ std::string HelpText() {
         }
         text += padded + std::string(help) + "\n";
     };
-    for (const OptionSpec& spec : PlayerOptionTable()) {
+    for (const OptionSpec& option : PlayerOptionTable()) {
         std::string left =
-            spec.short_name != 0 ? std::string("-") + spec.short_name + ", " : "    ";
-        left += "--" + std::string(spec.name);
-        if (spec.kind == Kind::kValue) {
-            left += " " + std::string(spec.value_name);
+            option.short_name != 0 ? std::string("-") + option.short_name + ", " : "    ";
+        left += "--" + std::string(option.name);
+        if (option.kind == Kind::kValue) {
+            left += " " + std::string(option.value_name);
         }
-        line(left, spec.help);
+        line(left, option.help);
     }
     line("-h, --help", "show this help and exit");
     line("-V, --version", "show the version and exit");
