@@ -49,24 +49,6 @@ TEST(ScriptClick, ControlUnderTheBlockPanelIsNotReached) {
                      "note: Main.Animation(1) not reachable (covered by Main.Block)"}));
 }
 
-TEST(ScriptClick, HiddenOrDisabledControlsAndWindowsAreNotReached) {
-    ScriptRun run;
-    int clicks = 0;
-    run.main.Command1.OnClick = [&] { ++clicks; };
-    run.main.Animation(3).SetVisible(false);
-    run.main.Command1.SetEnabled(false);
-
-    EXPECT_EQ(run.Play("click Main.Command1\nclick Main.Animation(3)\n"
-                       "click QuitGameQuery.ButtnYes\n"),
-              0);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(
-        run.Lines(),
-        (Lines{"note: Main.Command1 not reachable (disabled)",
-               "note: Main.Animation(3) not reachable (hidden)",
-               "note: QuitGameQuery.ButtnYes not reachable (window QuitGameQuery not loaded)"}));
-}
-
 TEST(ScriptClick, ModalWindowTakesTheNextCommandsAndKeepsOthersOut) {
     ScriptRun run;
     Lines events;
