@@ -177,39 +177,31 @@ TEST_F(DebugWindowScript, WindowCommandsFollowTheLogSwitch) {
 }
 
 TEST_F(DebugWindowScript, TheLogSwitchDecidesWhatTheNotifyWindowGets) {
-    // The keeper's conversation in scene 2: its first line has a sound, which is logged even
-    // while the log is off.
-    const std::string conversation =
-        "click Main.Animation(3)\nwait 1500\n"
-        "click Main.ConvText(1)\nwait 1500\n";
-    const auto off =
-        Run("click Main.Command1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation + "expect count NoWin.List1 1\n");
-    ExpectClean(off);
+    // Scene 2 loaded from the debug window after the clicks on its log box in `switches`, and
+    // the keeper's conversation there: its first line has a sound, which is logged even while
+    // the log is off.
+    const auto play = [this](const std::string& switches, const std::string& then) {
+        const auto result = Run("click Main.Command1\n" + switches +
+                                "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
+                                "click MvDebug.Command5\n"
+                                "click Main.Animation(3)\nwait 1500\n"
+                                "click Main.ConvText(1)\nwait 1500\n" +
+                                then);
+        ExpectClean(result);
+        return result;
+    };
+    const auto off = play("", "expect count NoWin.List1 1\n");
     EXPECT_EQ(testing::CountOf(off.out, "log: "), 1) << off.out;
     EXPECT_EQ(testing::CountOf(off.out, "log: Play Wav: '"), 1) << off.out;
 
-    const auto on =
-        Run("click Main.Command1\n"
-            "click MvDebug.Check1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation);
-    ExpectClean(on);
+    const auto on = play("click MvDebug.Check1\n", "");
     EXPECT_NE(on.out.find("log: Scene 2 loaded."), std::string::npos) << on.out;
     EXPECT_NE(on.out.find("log: Conversation Box clicked (Line #1)."), std::string::npos) << on.out;
     EXPECT_GT(testing::CountOf(on.out, "log: "), 3) << on.out;
 
     // Switched off again: nothing more but the sound line.
     const auto again =
-        Run("click Main.Command1\n"
-            "click MvDebug.Check1\nclick MvDebug.Check1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation);
-    ExpectClean(again);
+        play("click MvDebug.Check1\nclick MvDebug.Check1\n", "expect count NoWin.List1 1\n");
     EXPECT_EQ(testing::CountOf(again.out, "log: "), 1) << again.out;
 }
 

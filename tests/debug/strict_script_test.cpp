@@ -72,12 +72,14 @@ TEST(ScriptStrict, EveryNoteIsAFailure) {
     }
 }
 
+// Visibility is the control's own, inside a hidden container or window alike.
 TEST(ScriptExpect, ShownLooksAboveTheControlWhereVisibleDoesNot) {
     ScriptRun run;
     run.main.ScnImg.SetVisible(false);
     run.query.Load();
     EXPECT_EQ(run.Play("expect visible Main.Animation(1)\nexpect shown Main.Animation(1)\n"
-                       "expect shown Main.Command1\nexpect shown QuitGameQuery.ButtnYes\n"),
+                       "expect shown Main.Command1\nexpect shown QuitGameQuery.ButtnYes\n"
+                       "expect visible QuitGameQuery.ButtnYes\nexpect hidden QuitGameQuery\n"),
               1);
     EXPECT_EQ(run.Lines(),
               (Lines{"FAIL 2: Main.Animation(1) is not shown (Main.ScnImg hidden)",

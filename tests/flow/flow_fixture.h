@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -40,11 +41,8 @@ class RecordingServices final : public FlowServices {
     std::function<void()> on_scene_loaded;
 
     int Count(const std::string& prefix) const {
-        int n = 0;
-        for (const std::string& call : calls) {
-            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count_if(
+            calls, [&prefix](const std::string& call) { return call.starts_with(prefix); }));
     }
 
     void LoadScene(Integer scene) override {

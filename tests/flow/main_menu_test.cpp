@@ -129,17 +129,5 @@ TEST_F(MainMenuTest, QuitShowsTheExitPictureAndItsButtonEndsTheProgram) {
     EXPECT_EQ(services_.Count("TerminateMp3"), 1);
 }
 
-TEST_F(MainMenuTest, LoadButtonOpensTheLoadDialogAndCancelReturnsToAUsableMenu) {
-    StartWith();
-    bool dialog_shown = false;
-    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000),
-          Do([&] { dialog_shown = forms_.LoadGame.Visible(); }), Click(forms_.LoadGame.ButtnC),
-          Wait(100)});
-    EXPECT_TRUE(dialog_shown);
-    EXPECT_FALSE(forms_.LoadGame.Visible());
-    EXPECT_FALSE(flow_->Context().Flow.MenuBusy);
-    EXPECT_EQ(state_.ItemInHand, kNoItemInHand);
-}
-
 }  // namespace
 }  // namespace morvane::testing

@@ -66,13 +66,9 @@ class SavedGamesTest : public FlowTest {
     }
 
     fs::path Saved() const { return folder_.Path() / "Saved"; }
-    FlowContext& Ctx() { return flow_->Context(); }
 
     StepInput::Step Type(Control& control, const std::string& text) {
-        return [this, &control, text] {
-            runtime_.desktop.PostText(control, text);
-            return InputStep::Continue();
-        };
+        return Do([this, &control, text] { runtime_.desktop.PostText(control, text); });
     }
     StepInput::Step Select(FileListBox& list, const std::string& item) {
         return Do([&list, item] { EXPECT_TRUE(list.Select(item)) << item; });
@@ -339,21 +335,22 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
         std::string bytes;
         const char* problem;
     };
-    std::string garbage(1113, '\xFF');
-    std::string far_scene = FittingFile();
-    Write16(far_scene, kScene, 1, 4);
-    std::string far_item = FittingFile();
-    Write16(far_item, kInventory, 7, 3);
-    std::string far_location = FittingFile();
-    Write16(far_location, kMap, 3, 1);
+    // The fitting file with one number out of this game's range.
+    const auto changed = [](const Place& place, int element, int16_t value) {
+        std::string bytes = FittingFile();
+        Write16(bytes, place, element, value);
+        return bytes;
+    };
     const Case cases[] = {
         {"truncated.sav", FittingFile().substr(0, 500), "It holds 500 bytes"},
         {"oversized.sav", FittingFile() + "x", "It holds 1114 bytes"},
         {"empty.sav", "", "It holds 0 bytes"},
-        {"garbage.sav", garbage, "It names scene -1; this game has 3 scenes."},
-        {"farscene.sav", far_scene, "It names scene 4; this game has 3 scenes."},
-        {"faritem.sav", far_item, "Its inventory slot 7 holds item 3; this game has 2 items."},
-        {"farplace.sav", far_location, "It shows map location 3; this game has 2 map locations."},
+        {"garbage.sav", std::string(1113, '\xFF'), "It names scene -1; this game has 3 scenes."},
+        {"farscene.sav", changed(kScene, 1, 4), "It names scene 4; this game has 3 scenes."},
+        {"faritem.sav", changed(kInventory, 7, 3),
+         "Its inventory slot 7 holds item 3; this game has 2 items."},
+        {"farplace.sav", changed(kMap, 3, 1),
+         "It shows map location 3; this game has 2 map locations."},
     };
     for (const Case& c : cases) {
         folder_.Write(std::string("Saved/") + c.name, c.bytes);
@@ -382,7 +379,7 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
     EXPECT_FALSE(forms_.LoadGame.Visible());
 }
 
-TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecond) {
+TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecondAndCancelLeavesAUsableMenu) {
     LoadGame& dialog = forms_.LoadGame;
     Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Click(dialog.ButtnOK), Wait(100), Do([&] {
               EXPECT_TRUE(dialog.Label4.Visible());
@@ -394,6 +391,8 @@ TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecond) {
           }),
           Click(dialog.ButtnC), Wait(100)});
     EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(flow_->Context().Flow.MenuBusy);
+    EXPECT_EQ(state_.ItemInHand, kNoItemInHand);
 }
 
 TEST(SaveDateAndTime, TextsAsTheGameShowsThem) {
