@@ -15,7 +15,6 @@
 #include "platform/input_source.h"
 #include "player/player.h"
 #include "support/demo_runs.h"
-#include "support/player_process.h"
 #include "support/temp_folder.h"
 
 namespace morvane {

@@ -11,7 +11,6 @@
 #include "debug/game_state_line.h"
 #include "platform/message_box_relay.h"
 #include "script_fixture.h"
-#include "support/player_process.h"
 #include "support/temp_folder.h"
 
 namespace morvane {

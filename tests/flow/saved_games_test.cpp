@@ -10,8 +10,8 @@
 #include "flow/save_dialog.h"
 #include "flow/saved_game_file.h"
 #include "flow/saved_games_folder.h"
-#include "support/player_process.h"
 #include "support/saved_game_numbers.h"
+#include "support/temp_folder.h"
 
 namespace morvane::testing {
 namespace {
