@@ -1,5 +1,4 @@
 #include "engine/movie_operations.h"
-#include "engine/scene_loader.h"
 #include "engine/sound_operations.h"
 #include "engine_fixture.h"
 

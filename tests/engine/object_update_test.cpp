@@ -1,7 +1,5 @@
 #include "engine/object_update.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {

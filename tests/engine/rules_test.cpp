@@ -1,7 +1,5 @@
 #include "engine/rules.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine/sound_operations.h"
 #include "engine_fixture.h"
 

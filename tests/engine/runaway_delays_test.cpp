@@ -4,8 +4,6 @@
 #include <string>
 
 #include "engine/cascade.h"
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {

@@ -6,7 +6,6 @@
 
 #include "interaction/main_window_events.h"
 #include "interaction/map_window.h"
-#include "interaction/scene_objects.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {

@@ -24,6 +24,8 @@
 
 namespace morvane::testing {
 
+using ::testing::HasSubstr;
+
 inline FixedText<15> Name(const std::string& text) {
     return FixedText<15>(text);
 }

@@ -2,14 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "interaction/closeup.h"
-#include "interaction/inventory.h"
 #include "interaction/inventory_bar.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
 namespace {
-
-using ::testing::HasSubstr;
 
 constexpr int kLeft = static_cast<int>(MouseButton::kLeft);
 

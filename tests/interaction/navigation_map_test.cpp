@@ -4,13 +4,10 @@
 #include "engine/flag_operations.h"
 #include "interaction/map_window.h"
 #include "interaction/navigation.h"
-#include "interaction/scene_objects.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
 namespace {
-
-using ::testing::HasSubstr;
 
 // Scene 1's arrow groups A, B, C, D lead to scenes 2, 3, 4, 5 with pointers 1 to 4; scene 2's
 // arrows lead nowhere. Object 1 of scene 1 opens the map.

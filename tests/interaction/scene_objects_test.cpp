@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/flag_operations.h"
-#include "interaction/inventory.h"
-#include "interaction/scene_objects.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
 namespace {
 
-using ::testing::HasSubstr;
 using ::testing::Not;
 
 // Scene 1 holds one object of each kind; scene 2 is where Links lead. Item 1 is the key the
