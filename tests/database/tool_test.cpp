@@ -3,7 +3,6 @@
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -20,11 +19,6 @@ struct ToolRun {
     std::string Err;
 };
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::string Quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }
@@ -39,7 +33,8 @@ class ToolTest : public ::testing::Test {
         const std::string command =
             Quoted(tool) + " " + arguments + " >" + Quoted(out) + " 2>" + Quoted(err);
         const int status = std::system(command.c_str());
-        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadWholeFile(out),
+                       testing::ReadWholeFile(err)};
     }
 
     std::filesystem::path Source(const std::string& text) const {
@@ -146,7 +141,7 @@ TEST_F(ToolTest, BuildWritesAllFilesOrNone) {
     std::map<std::string, std::string> before;
     for (const auto& entry : std::filesystem::directory_iterator(resource)) {
         before[entry.path().filename().string()] =
-            entry.is_regular_file() ? ReadFile(entry.path()) : "<folder>";
+            entry.is_regular_file() ? testing::ReadWholeFile(entry.path()) : "<folder>";
     }
 
     ExpectOneLineFailure(Run("build " +
@@ -155,7 +150,7 @@ TEST_F(ToolTest, BuildWritesAllFilesOrNone) {
     std::map<std::string, std::string> after;
     for (const auto& entry : std::filesystem::directory_iterator(resource)) {
         after[entry.path().filename().string()] =
-            entry.is_regular_file() ? ReadFile(entry.path()) : "<folder>";
+            entry.is_regular_file() ? testing::ReadWholeFile(entry.path()) : "<folder>";
     }
     EXPECT_EQ(after, before);
 }
@@ -204,8 +199,8 @@ TEST_F(ToolTest, TheFormatDocumentIsUpToDate) {
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Out.find("| 17 | `\"17\"` | 125 | 15 | text | CloseupPicture |"),
               std::string::npos);
-    EXPECT_TRUE(run.Out ==
-                ReadFile(std::filesystem::path(MORVANE_SOURCE_DIR) / "docs" / "game-format.md"))
+    EXPECT_TRUE(run.Out == testing::ReadWholeFile(std::filesystem::path(MORVANE_SOURCE_DIR) /
+                                                  "docs" / "game-format.md"))
         << "docs/game-format.md differs from the record layouts; regenerate it with "
            "`morvane-tool format-doc > docs/game-format.md`";
 }

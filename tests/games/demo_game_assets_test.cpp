@@ -4,18 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "support/temp_folder.h"
 
 namespace morvane::testing {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(DemoGameAssetsTest, AreTheSameOnEveryRun) {
     TempFolder scratch;
@@ -29,7 +23,7 @@ TEST(DemoGameAssetsTest, AreTheSameOnEveryRun) {
              std::filesystem::directory_iterator(scratch.Path() / "resource" / folder)) {
             const auto name = entry.path().filename();
             ++files;
-            EXPECT_EQ(ReadFile(entry.path()), ReadFile(built / folder / name)) << name;
+            EXPECT_EQ(ReadWholeFile(entry.path()), ReadWholeFile(built / folder / name)) << name;
         }
     }
     EXPECT_GT(files, 0);

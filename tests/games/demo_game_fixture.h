@@ -8,6 +8,7 @@
 #include "database/game_files.h"
 #include "games/game_references.h"
 #include "platform/game_paths.h"
+#include "platform/picture_loader.h"
 
 namespace morvane::testing {
 
@@ -22,6 +23,13 @@ class DemoGameTest : public ::testing::Test {
 
     const GamePaths& Paths() const { return paths_; }
     const GameData& Game() const { return game_; }
+
+    // A picture the data names, decoded as the player decodes it; a failure names the file.
+    PictureResult Gfx(const std::string& name) const {
+        const auto file = paths_.Resolve("resource\\gfx\\" + name);
+        return file ? LoadPicture(*file, nullptr)
+                    : PictureResult::Failure(ErrorNumber::kFileNotFound, name + " is missing");
+    }
 
   private:
     GamePaths paths_;

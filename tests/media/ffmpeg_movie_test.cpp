@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -167,10 +165,7 @@ TEST_F(FfmpegMovieTest, MoviesWithoutPicturesOrCutShortFailCleanly) {
 
     // A movie cut short plays what it has and still ends after the length it states.
     testing::WriteTestMovie(folder_.Path() / "whole.avi", {});
-    const std::string whole = [&] {
-        std::ifstream in(folder_.Path() / "whole.avi", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
+    const std::string whole = testing::ReadWholeFile(folder_.Path() / "whole.avi");
     folder_.Write("resource/mmedia/cut.avi", whole.substr(0, whole.size() / 2));
     const int opened = ErrorNumberOf(
         [&] { movie_->SetFileName(paths_.GameFolder() + "resource\\mmedia\\cut.avi"); });

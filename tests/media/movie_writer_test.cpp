@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,11 +17,6 @@ namespace {
 
 using Video = MovieFormat::Video;
 using Sound = MovieFormat::Sound;
-
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Five pictures of a diagonal colour ramp and a fifth of a second of a falling saw tone.
 void WriteSample(const std::filesystem::path& file, const MovieFormat& format) {
@@ -71,7 +64,8 @@ TEST(MovieWriterTest, MoviesOfEveryCodecHaveTheirShapeAndLengthAndComeOutTheSame
         EXPECT_EQ(info.width, 48);
         EXPECT_EQ(info.height, 32);
         EXPECT_EQ(info.duration, 500);
-        EXPECT_EQ(ReadBytes(folder.Path() / "first.avi"), ReadBytes(folder.Path() / "second.avi"));
+        EXPECT_EQ(testing::ReadWholeFile(folder.Path() / "first.avi"),
+                  testing::ReadWholeFile(folder.Path() / "second.avi"));
     }
 }
 
@@ -83,7 +77,7 @@ TEST(MovieWriterTest, MusicAloneInAFileNamedMp3IsABareMpegOneLayerThreeStream) {
     format.sound_rate = 44100;
     const auto file = folder.Path() / "song.mp3";
     WriteSample(file, format);
-    const std::string bytes = ReadBytes(file);
+    const std::string bytes = testing::ReadWholeFile(file);
     ASSERT_GE(bytes.size(), 4U);
     // No ID3 tag: the first frame starts the file, MPEG-1 Layer III.
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);

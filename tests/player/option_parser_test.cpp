@@ -152,16 +152,5 @@ TEST(OptionParserTest, RecordingAndContinuingNeedTheWindow) {
     }
 }
 
-TEST(OptionParserTest, TheCommandLineWinsOverTheSettingsItStartsFrom) {
-    PlayerOptions settings;
-    settings.volume = 40;
-    settings.full_screen = true;
-    settings.soundfont = "/from/settings.sf2";
-    const CommandLine line = ParseCommandLine({"--volume=70", "--windowed"}, settings);
-    EXPECT_EQ(line.options.volume, 70);
-    EXPECT_FALSE(line.options.full_screen);
-    EXPECT_EQ(line.options.soundfont, "/from/settings.sf2");
-}
-
 }  // namespace
 }  // namespace morvane

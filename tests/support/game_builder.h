@@ -11,6 +11,7 @@
 #include "database/game_data.h"
 #include "database/game_files.h"
 #include "database/game_source.h"
+#include "support/temp_folder.h"
 
 namespace morvane::testing {
 
@@ -41,8 +42,7 @@ class GameBuilder {
     }
 
     std::string ReadRaw(const std::string& name) const {
-        std::ifstream in(folder_ / "resource" / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return ReadWholeFile(folder_ / "resource" / name);
     }
 
   private:

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/temp_folder.h"
@@ -18,11 +16,6 @@ struct PlayerRun {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Runs the built player with `arguments` (shell-quoted by the caller) and `input` as its
 // standard input, keeping its output in files of `scratch`. `environment` goes before the

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -38,5 +39,11 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// The whole of a file as bytes; empty when it cannot be read.
+inline std::string ReadWholeFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 }  // namespace morvane::testing
