@@ -4,8 +4,6 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "platform/gif_writer.h"
@@ -34,11 +32,6 @@ uint32_t Reference(int x, int y) {
         return kGreenPixel;
     }
     return x < kSide / 2 ? kRedPixel : kBluePixel;
-}
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void PutU16(std::string& out, int value) {
@@ -135,7 +128,7 @@ class PictureLoaderTest : public ::testing::Test {
                            : format == "png" ? IMG_SavePNG(surface.get(), path.c_str())
                                              : IMG_SaveJPG(surface.get(), path.c_str(), 95);
         EXPECT_EQ(failed, 0) << SDL_GetError();
-        return ReadAll(path);
+        return ReadWholeFile(path);
     }
 
     void ExpectReference(const PictureResult& result, bool transparent_corner) {
