@@ -6,6 +6,7 @@
 #include "database/game_data.h"
 #include "database/game_files.h"
 #include "platform/game_paths.h"
+#include "support/demo_runs.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"
 
@@ -18,8 +19,7 @@ namespace {
 class DebugWindowScript : public ::testing::Test {
   protected:
     DebugWindowScript() {
-        std::filesystem::copy(std::filesystem::path(MORVANE_BUILD_DIR) / "games" / "demo", Game(),
-                              std::filesystem::copy_options::recursive);
+        testing::CopyDemoGame(Game());
         GameData game = ReadGameFiles(GamePaths(Game()));
         EXPECT_TRUE(game.General.has_value());
         game.General->DebugMode = 1;
@@ -37,17 +37,8 @@ class DebugWindowScript : public ::testing::Test {
         return testing::RunPlayerScript(folder_, Game(), kNewGame + script);
     }
 
-    static int Count(const std::string& text, const std::string& part) {
-        int n = 0;
-        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-            ++n;
-        }
-        return n;
-    }
-
     static void ExpectClean(const testing::PlayerRun& result) {
-        EXPECT_EQ(result.status, 0) << result.out << result.err;
-        EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+        testing::ExpectHeld(result);
         EXPECT_EQ(result.out.find("not reachable"), std::string::npos) << result.out;
     }
 
@@ -186,40 +177,32 @@ TEST_F(DebugWindowScript, WindowCommandsFollowTheLogSwitch) {
 }
 
 TEST_F(DebugWindowScript, TheLogSwitchDecidesWhatTheNotifyWindowGets) {
-    // The keeper's conversation in scene 2: its first line has a sound, which is logged even
-    // while the log is off.
-    const std::string conversation =
-        "click Main.Animation(3)\nwait 1500\n"
-        "click Main.ConvText(1)\nwait 1500\n";
-    const auto off =
-        Run("click Main.Command1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation + "expect count NoWin.List1 1\n");
-    ExpectClean(off);
-    EXPECT_EQ(Count(off.out, "log: "), 1) << off.out;
-    EXPECT_EQ(Count(off.out, "log: Play Wav: '"), 1) << off.out;
+    // Scene 2 loaded from the debug window after the clicks on its log box in `switches`, and
+    // the keeper's conversation there: its first line has a sound, which is logged even while
+    // the log is off.
+    const auto play = [this](const std::string& switches, const std::string& then) {
+        const auto result = Run("click Main.Command1\n" + switches +
+                                "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
+                                "click MvDebug.Command5\n"
+                                "click Main.Animation(3)\nwait 1500\n"
+                                "click Main.ConvText(1)\nwait 1500\n" +
+                                then);
+        ExpectClean(result);
+        return result;
+    };
+    const auto off = play("", "expect count NoWin.List1 1\n");
+    EXPECT_EQ(testing::CountOf(off.out, "log: "), 1) << off.out;
+    EXPECT_EQ(testing::CountOf(off.out, "log: Play Wav: '"), 1) << off.out;
 
-    const auto on =
-        Run("click Main.Command1\n"
-            "click MvDebug.Check1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation);
-    ExpectClean(on);
+    const auto on = play("click MvDebug.Check1\n", "");
     EXPECT_NE(on.out.find("log: Scene 2 loaded."), std::string::npos) << on.out;
     EXPECT_NE(on.out.find("log: Conversation Box clicked (Line #1)."), std::string::npos) << on.out;
-    EXPECT_GT(Count(on.out, "log: "), 3) << on.out;
+    EXPECT_GT(testing::CountOf(on.out, "log: "), 3) << on.out;
 
     // Switched off again: nothing more but the sound line.
     const auto again =
-        Run("click Main.Command1\n"
-            "click MvDebug.Check1\nclick MvDebug.Check1\n"
-            "type MvDebug.LdScn 2\nclick MvDebug.Command1\n"
-            "click MvDebug.Command5\n" +
-            conversation);
-    ExpectClean(again);
-    EXPECT_EQ(Count(again.out, "log: "), 1) << again.out;
+        play("click MvDebug.Check1\nclick MvDebug.Check1\n", "expect count NoWin.List1 1\n");
+    EXPECT_EQ(testing::CountOf(again.out, "log: "), 1) << again.out;
 }
 
 TEST_F(DebugWindowScript, NotifyWindowCopiesEmptiesAndShrinks) {
@@ -256,9 +239,9 @@ TEST_F(DebugWindowScript, NotifyWindowCopiesEmptiesAndShrinks) {
         "click NoWin.CompExp\n"
         "expect height NoWin 45\nexpect caption NoWin.CompExp Expand Window\n");
     ExpectClean(result);
-    EXPECT_EQ(Count(result.out,
-                    "msgbox: Lighthouse Keeper | Empty the contents of the Notify "
-                    "Window?"),
+    EXPECT_EQ(testing::CountOf(result.out,
+                               "msgbox: Lighthouse Keeper | Empty the contents of the Notify "
+                               "Window?"),
               2)
         << result.out;
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -16,6 +14,7 @@
 #include "platform/event_loop.h"
 #include "platform/input_source.h"
 #include "player/player.h"
+#include "support/demo_runs.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -58,10 +57,8 @@ class TimedUser final : public InputSource {
 class RecordedDemo : public ::testing::Test {
   protected:
     RecordedDemo() {
-        for (const char* copy : {"played", "replayed"}) {
-            std::filesystem::copy(std::filesystem::path(MORVANE_BUILD_DIR) / "games" / "demo",
-                                  folder_.Path() / copy, std::filesystem::copy_options::recursive);
-        }
+        testing::CopyDemoGame(folder_.Path() / "played");
+        testing::CopyDemoGame(folder_.Path() / "replayed");
     }
 
     PlayerOptions Options(const char* copy) const {
@@ -120,8 +117,7 @@ TEST_F(RecordedDemo, APlayRecordedReplaysHeadlessToTheSameState) {
         EXPECT_EQ(player.State().Flags(3), 1);
         EXPECT_EQ(player.State().CurrentScene, 3);
     }
-    std::ifstream in(recording);
-    const std::string script((std::istreambuf_iterator<char>(in)), {});
+    const std::string script = testing::ReadWholeFile(recording);
     for (const char* line :
          {"click MainMenu.Buttn(2)\n", "hover Main.Animation(4)\n", "click Main.Animation(4)\n",
           "click Main.Directionl(2)\n", "expect scene 3\n", "state\n"}) {

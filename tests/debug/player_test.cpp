@@ -141,13 +141,6 @@ TEST_F(PlayerTest, ScriptsSeeWhatTheSoundChannelsPlay) {
         << out_.str();
 }
 
-TEST_F(PlayerTest, UnknownControlIsAScriptError) {
-    Player player(options_, out_);
-    EXPECT_EQ(Play(player, "wait 10\nclick Main.NoSuchControl\n"), 2);
-    EXPECT_EQ(errors_.str(), "morvane-player: script line 2: unknown control Main.NoSuchControl\n");
-    EXPECT_EQ(out_.str(), "");
-}
-
 TEST_F(PlayerTest, HeadlessWithoutAScriptEndsWhenThePlayerWaits) {
     Player player(options_, out_);
     EXPECT_EQ(player.Run(std::nullopt, errors_), 0);

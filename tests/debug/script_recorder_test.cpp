@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,6 +95,13 @@ struct RecordedPlay {
 
     Point Centre(const Control& control) const { return desktop.ScreenBounds(control).Centre(); }
 
+    // The recorder sees the input and the message boxes.
+    void Attach(ScriptRecorder& recorder) {
+        boxes.OnShown = [&recorder] { recorder.BoxShown(); };
+        boxes.OnAnswered = [&recorder](MsgBoxResult answer) { recorder.BoxAnswered(answer); };
+        desktop.SetInputObserver(&recorder);
+    }
+
     // Plays the steps as the user, each after `wait` ms of game time, and returns the
     // recording.
     std::string Play(const std::vector<std::pair<TimeMs, std::function<void()>>>& steps) {
@@ -109,9 +115,7 @@ struct RecordedPlay {
         }
         StepInput user(std::move(input));
         ScriptRecorder recorder(file, desktop, game, &user);
-        boxes.OnShown = [&recorder] { recorder.BoxShown(); };
-        boxes.OnAnswered = [&recorder](MsgBoxResult answer) { recorder.BoxAnswered(answer); };
-        desktop.SetInputObserver(&recorder);
+        Attach(recorder);
         loop.SetInputSource(&recorder);
         loop.RunMainLoop([] { return false; });
         loop.SetInputSource(nullptr);
@@ -232,20 +236,13 @@ TEST(ScriptRecorder, LeavesOutWhatAScriptCannotGiveAndSaysWhyForAClick) {
     m.Block.SetVisible(true);
     m.Block.ZOrder();
     m.Block.OnClick = [] {};
+    const Point button_end{20, 575};
+    const Point block{120, 575};
     const std::string script = play.Play({
         {100, [&] { d.PostClick(play.Centre(m.Label1)); }},
-        {100,
-         [&] {
-             d.PostClick({20, 575});
-         }},
-        {100,
-         [&] {
-             d.PostClick({120, 575});
-         }},
-        {100,
-         [&] {
-             d.PostClick({120, 575}, MouseButton::kMiddle);
-         }},
+        {100, [&] { d.PostClick(button_end); }},
+        {100, [&] { d.PostClick(block); }},
+        {100, [&] { d.PostClick(block, MouseButton::kMiddle); }},
         {100, [&] { d.PostKey(key::kBack, key::kBack); }},
         {100, [&] { d.PostMouseMove(play.Centre(m.Label1)); }},
     });
@@ -309,14 +306,10 @@ TEST(ScriptRecorder, EveryLineIsInTheFileAsSoonAsItIsWritten) {
     RecordedPlay play({});
     std::ofstream file(path, std::ios::binary);
     ScriptRecorder recorder(file, play.desktop, play.game, nullptr);
-    play.desktop.SetInputObserver(&recorder);
-    play.boxes.OnShown = [&recorder] { recorder.BoxShown(); };
-    play.boxes.OnAnswered = [&recorder](MsgBoxResult answer) { recorder.BoxAnswered(answer); };
+    play.Attach(recorder);
     play.desktop.PostClick(play.Centre(play.main.Command1));
     play.loop.PumpEvents();
-    std::ifstream in(path);
-    const std::string written((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(written, "answer no\nclick Main.Command1\n");
+    EXPECT_EQ(testing::ReadWholeFile(path), "answer no\nclick Main.Command1\n");
     play.desktop.SetInputObserver(nullptr);
 }
 

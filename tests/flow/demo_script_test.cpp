@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "database/game_data.h"
 #include "database/game_files.h"
 #include "platform/game_paths.h"
+#include "support/demo_runs.h"
 #include "support/player_process.h"
-#include "support/saved_game_bytes.h"
+#include "support/saved_game_numbers.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -21,10 +18,7 @@ namespace {
 // player writes into its game folder never reaches the build's own copy.
 class DemoScript : public ::testing::Test {
   protected:
-    DemoScript() {
-        std::filesystem::copy(std::filesystem::path(MORVANE_BUILD_DIR) / "games" / "demo", Game(),
-                              std::filesystem::copy_options::recursive);
-    }
+    DemoScript() { testing::CopyDemoGame(Game()); }
 
     std::filesystem::path Game() const { return folder_.Path() / "demo"; }
 
@@ -42,14 +36,6 @@ class DemoScript : public ::testing::Test {
         return testing::RunPlayerScript(folder_, Game(), script, options);
     }
 
-    static int Count(const std::string& text, const std::string& part) {
-        int n = 0;
-        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-            ++n;
-        }
-        return n;
-    }
-
     testing::TempFolder folder_;
 };
 
@@ -64,8 +50,7 @@ constexpr const char* kToSceneOne =
 
 TEST_F(DemoScript, SitsThroughTheLogoAndStartsANewGame) {
     const auto result = Run(std::string(kToSceneOne) + "expect inventory 1\nstate\n");
-    EXPECT_EQ(result.status, 0) << result.out << result.err;
-    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+    testing::ExpectHeld(result);
     EXPECT_NE(result.out.find("state: scene=1 in-hand=none inventory=[1] flags=[]"),
               std::string::npos)
         << result.out;
@@ -91,8 +76,7 @@ TEST_F(DemoScript, QuitQueryNoContinuesYesReturnsToTheMenuWithEveryFlagCleared) 
                             "expect scene 1\nexpect flag 9 1\n"
                             "click Main.MainMenuButtn\nclick QuitGameQuery.ButtnYes\nwait 1500\n"
                             "expect visible MainMenu\nexpect flag 9 0\nstate\n");
-    EXPECT_EQ(result.status, 0) << result.out << result.err;
-    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+    testing::ExpectHeld(result);
     EXPECT_NE(result.out.find("flags=[]"), std::string::npos) << result.out;
 }
 
@@ -100,8 +84,7 @@ TEST_F(DemoScript, QuitsThroughTheExitPicture) {
     const auto result =
         Run("wait 6000\nclick MainMenu.Buttn(5)\nwait 1000\nexpect visible NagForm\n"
             "click NagForm.Command1\nwait 1000\n");
-    EXPECT_EQ(result.status, 0) << result.out << result.err;
-    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+    testing::ExpectHeld(result);
 }
 
 TEST_F(DemoScript, SecondClickWithinTheMenuPauseDoesNothing) {
@@ -109,12 +92,8 @@ TEST_F(DemoScript, SecondClickWithinTheMenuPauseDoesNothing) {
         "wait 6000\nclick MainMenu.Buttn(2)\nclick MainMenu.Buttn(2)\nwait 2000\nexpect scene 1\n",
         "--log");
     EXPECT_EQ(result.status, 0) << result.out << result.err;
-    EXPECT_EQ(Count(result.out + result.err, "Scene 1 loaded."), 1) << result.out << result.err;
-}
-
-std::string FileContent(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(testing::CountOf(result.out + result.err, "Scene 1 loaded."), 1)
+        << result.out << result.err;
 }
 
 // Saves through the dialog: the save button, a name, a description, OK.
@@ -154,36 +133,27 @@ TEST_F(DemoScript, SavedGamesRestoreTheGameTheyWereSavedFrom) {
         "expect scene 2\nexpect inventory 1 3\nexpect flag 9 1\nexpect flag 2 1\n"
         "wait 5000\nexpect flag 9 1\nstate\n";
     const auto result = Run(script);
-    EXPECT_EQ(result.status, 0) << result.out << result.err;
-    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+    testing::ExpectHeld(result);
 
     using namespace testing::saved_game;
-    const std::string early = FileContent(Game() / "Saved" / "early.sav");
+    const std::string early = testing::ReadWholeFile(Game() / "Saved" / "early.sav");
     ASSERT_EQ(early.size(), 1113u);
     EXPECT_EQ(ReadText(early, kDescription), Padded("Before the gull", 50));
-    EXPECT_EQ(Read16(early, kScene, 1), 1);
     EXPECT_EQ(ReadText(early, kSoundtrack), Padded("theme.wav", 15));
     EXPECT_EQ(Read32(early, kVolume), -400);
-    EXPECT_EQ(Read16(early, kInventory, 1), 1);
-    EXPECT_EQ(Read16(early, kInventory, 2), 0);
-    EXPECT_EQ(Read16(early, kFlags, 9), 0);
-    EXPECT_EQ(Read16(early, kDelayRunning, 6), 1);
-    EXPECT_EQ(Read16(early, kDelayDuration, 6), 3000);
-    EXPECT_EQ(Read16(early, kDelayFlag, 6), 9);
-    EXPECT_EQ(Read16(early, kDelayValue, 6), 1);
+    const Number early_numbers[] = {
+        {kScene, 1, 1},        {kInventory, 1, 1},        {kInventory, 2, 0}, {kFlags, 9, 0},
+        {kDelayRunning, 6, 1}, {kDelayDuration, 6, 3000}, {kDelayFlag, 6, 9}, {kDelayValue, 6, 1}};
+    ExpectNumbers(early, early_numbers);
 
-    const std::string cottage = FileContent(Game() / "Saved" / "cottage.sav");
+    const std::string cottage = testing::ReadWholeFile(Game() / "Saved" / "cottage.sav");
     ASSERT_EQ(cottage.size(), 1113u);
-    EXPECT_EQ(Read16(cottage, kScene, 1), 2);
     EXPECT_EQ(ReadText(cottage, kSoundtrack), Padded("cottage.mid", 15));
     EXPECT_EQ(Read32(cottage, kVolume), -300);
-    EXPECT_EQ(Read16(cottage, kInventory, 1), 1);
-    EXPECT_EQ(Read16(cottage, kInventory, 2), 3);
-    EXPECT_EQ(Read16(cottage, kInventory, 3), 0);
-    EXPECT_EQ(Read16(cottage, kFlags, 9), 1);
-    EXPECT_EQ(Read16(cottage, kFlags, 2), 1);
-    EXPECT_EQ(Read16(cottage, kDelayRunning, 6), 0);
-    EXPECT_EQ(Read16(cottage, kDelayDuration, 6), 3000);
+    const Number cottage_numbers[] = {
+        {kScene, 1, 2}, {kInventory, 1, 1}, {kInventory, 2, 3},    {kInventory, 3, 0},
+        {kFlags, 9, 1}, {kFlags, 2, 1},     {kDelayRunning, 6, 0}, {kDelayDuration, 6, 3000}};
+    ExpectNumbers(cottage, cottage_numbers);
     EXPECT_TRUE(std::filesystem::exists(Game() / "Saved" / "cottage.png"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -40,11 +41,8 @@ class RecordingServices final : public FlowServices {
     std::function<void()> on_scene_loaded;
 
     int Count(const std::string& prefix) const {
-        int n = 0;
-        for (const std::string& call : calls) {
-            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count_if(
+            calls, [&prefix](const std::string& call) { return call.starts_with(prefix); }));
     }
 
     void LoadScene(Integer scene) override {
@@ -229,6 +227,19 @@ class FlowTest : public ::testing::Test {
         ASSERT_TRUE(runtime_.loop.WaitUntil([this] { return forms_.MainMenu.Visible(); }, 60'000));
     }
 
+    // Writes a game whose general record is the plain one as `change` leaves it.
+    void MakeGameWith(const std::function<void(GeneralRecord&)>& change) {
+        GeneralRecord general = PlainGeneral();
+        change(general);
+        MakeGame(general);
+    }
+
+    // The same, started until the main menu is up.
+    void StartWith(const std::function<void(GeneralRecord&)>& change = [](GeneralRecord&) {}) {
+        MakeGameWith(change);
+        StartToMenu();
+    }
+
     // Plays `steps` as the user, then returns; the player waits for the next steps meanwhile.
     void Play(std::vector<StepInput::Step> steps) {
         input_.Add(std::move(steps));
@@ -237,32 +248,26 @@ class FlowTest : public ::testing::Test {
         runtime_.loop.SetInputSource(nullptr);
     }
 
-    StepInput::Step Click(const Control& control) {
-        return [this, &control] {
-            runtime_.desktop.PostClick(runtime_.desktop.ScreenBounds(control).Centre());
-            return InputStep::Continue();
-        };
-    }
-    StepInput::Step Hover(const Control& control) {
-        return [this, &control] {
-            runtime_.desktop.PostMouseMove(runtime_.desktop.ScreenBounds(control).Centre());
-            return InputStep::Continue();
-        };
-    }
-    StepInput::Step Key(int key_code) {
-        return [this, key_code] {
-            runtime_.desktop.PostKey(key_code, 0);
-            return InputStep::Continue();
-        };
-    }
-    StepInput::Step Wait(TimeMs ms) {
-        return [this, ms] { return InputStep::WaitUntil(runtime_.loop.Now() + ms); };
-    }
     StepInput::Step Do(std::function<void()> action) {
         return [action = std::move(action)] {
             action();
             return InputStep::Continue();
         };
+    }
+    StepInput::Step Click(const Control& control) {
+        return Do([this, &control] { runtime_.desktop.PostClick(Centre(control)); });
+    }
+    StepInput::Step Hover(const Control& control) {
+        return Do([this, &control] { runtime_.desktop.PostMouseMove(Centre(control)); });
+    }
+    StepInput::Step Key(int key_code) {
+        return Do([this, key_code] { runtime_.desktop.PostKey(key_code, 0); });
+    }
+    StepInput::Step Wait(TimeMs ms) {
+        return [this, ms] { return InputStep::WaitUntil(runtime_.loop.Now() + ms); };
+    }
+    Point Centre(const Control& control) const {
+        return runtime_.desktop.ScreenBounds(control).Centre();
     }
 
     bool ShowsPointer(int image) const {

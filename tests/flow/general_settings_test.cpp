@@ -11,10 +11,7 @@ using GeneralSettingsTest = FlowTest;
 TEST_F(GeneralSettingsTest, SavingFieldEnablesOrDisablesLoadAndSaveAfterANewGame) {
     for (const Integer saving : {Integer{0}, Integer{1}}) {
         SCOPED_TRACE(saving);
-        GeneralRecord general = PlainGeneral();
-        general.SavedGamesEnabled = saving;
-        MakeGame(general);
-        StartToMenu();
+        StartWith([&](GeneralRecord& general) { general.SavedGamesEnabled = saving; });
         Play({Click(forms_.MainMenu.Buttn(2)), Wait(1000)});
         ASSERT_EQ(services_.scenes_loaded, std::vector<Integer>{1});
         EXPECT_EQ(forms_.MainMenu.Buttn(3).Enabled(), saving == 1);
@@ -24,14 +21,11 @@ TEST_F(GeneralSettingsTest, SavingFieldEnablesOrDisablesLoadAndSaveAfterANewGame
 }
 
 TEST_F(GeneralSettingsTest, OtherSavingValuesLeaveTheButtonsAsTheyAre) {
-    GeneralRecord general = PlainGeneral();
-    general.SavedGamesEnabled = 0;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) { general.SavedGamesEnabled = 0; });
     ASSERT_FALSE(forms_.MainMenu.Buttn(3).Enabled());
-    general.SavedGamesEnabled = 7;
     GameData game;
-    game.General = general;
+    game.General = PlainGeneral();
+    game.General->SavedGamesEnabled = 7;
     game.Scenes.resize(3);
     // The general file stays open; the settings are read afresh from it on every call.
     state_.GeneralFile.Close();
@@ -45,13 +39,12 @@ TEST_F(GeneralSettingsTest, OtherSavingValuesLeaveTheButtonsAsTheyAre) {
 TEST_F(GeneralSettingsTest, VisibilityFieldsShowOrHideTheControlsAndKeepItInTheirTags) {
     for (const Integer shown : {Integer{0}, Integer{1}}) {
         SCOPED_TRACE(shown);
-        GeneralRecord general = PlainGeneral();
-        general.InventoryBarShown = shown;
-        general.InGameSaveButtonShown = shown;
-        general.InGameMenuButtonShown = shown;
-        general.MenuButtonShown = {shown, 1, shown, 1, shown};
-        MakeGame(general);
-        StartToMenu();
+        StartWith([&](GeneralRecord& general) {
+            general.InventoryBarShown = shown;
+            general.InGameSaveButtonShown = shown;
+            general.InGameMenuButtonShown = shown;
+            general.MenuButtonShown = {shown, 1, shown, 1, shown};
+        });
         const std::string tag = shown == 1 ? "True" : "False";
         EXPECT_EQ(forms_.Main.InvBar.Tag(), tag);
         EXPECT_EQ(forms_.Main.ExamineItem.Tag(), tag);
@@ -87,13 +80,12 @@ TEST_F(GeneralSettingsTest, ScoreDisplaysFollowTheirFieldsAndAreCutWithoutAMaxim
         main.LargeScore.SetVisible(false);
         main.SmallScore.SetTag("False");
         main.LargeScore.SetTag("False");
-        GeneralRecord general = PlainGeneral();
-        general.ScoreShown = 1;
-        general.ScoreFlag = 17;
-        general.ScoreSize = c.size;
-        general.MaxScore = c.maximum;
-        MakeGame(general);
-        StartToMenu();
+        StartWith([&](GeneralRecord& general) {
+            general.ScoreShown = 1;
+            general.ScoreFlag = 17;
+            general.ScoreSize = c.size;
+            general.MaxScore = c.maximum;
+        });
         const bool small_shown = c.size == 1;
         EXPECT_EQ(state_.ScoreFlag, 17);
         EXPECT_EQ(main.SmallScore.Visible(), small_shown);
@@ -110,10 +102,7 @@ TEST_F(GeneralSettingsTest, ScoreDisplaysFollowTheirFieldsAndAreCutWithoutAMaxim
 }
 
 TEST_F(GeneralSettingsTest, NoScoreHidesBothDisplays) {
-    GeneralRecord general = PlainGeneral();
-    general.ScoreShown = 0;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) { general.ScoreShown = 0; });
     EXPECT_FALSE(forms_.Main.SmallScore.Visible());
     EXPECT_FALSE(forms_.Main.LargeScore.Visible());
     EXPECT_EQ(forms_.Main.SmallScore.Tag(), "False");
@@ -122,11 +111,10 @@ TEST_F(GeneralSettingsTest, NoScoreHidesBothDisplays) {
 
 TEST_F(GeneralSettingsTest, CustomPointersReplaceTheBuiltInOnesOnlyWhereTheGameNamesThem) {
     WriteGif("hand.gif", 24, 24);
-    GeneralRecord general = PlainGeneral();
-    general.Pointers[12] = FixedText<15>("hand.gif");
-    general.Pointers[3] = FixedText<15>("missing.gif");
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.Pointers[12] = FixedText<15>("hand.gif");
+        general.Pointers[3] = FixedText<15>("missing.gif");
+    });
     const MousePoint& pointers = forms_.MousePoint;
     EXPECT_EQ(pointers.Pointer(13).Tag(), "hand.gif");
     ASSERT_NE(pointers.Pointer(13).Picture(), nullptr);
@@ -144,13 +132,12 @@ TEST_F(GeneralSettingsTest, CustomPointersReplaceTheBuiltInOnesOnlyWhereTheGameN
 TEST_F(GeneralSettingsTest, GameButtonPicturesReplaceTheBuiltInLookOnlyWhenChosen) {
     WriteGif("b1.gif", 200, 50, 2);
     WriteGif("menu.gif", 800, 600);
-    GeneralRecord general = PlainGeneral();
-    general.MenuButtonPictureChoice = 0;
-    general.MenuButtonPictures[0] = FixedText<15>("b1.gif");
-    general.MenuBackgroundChoice = 2;
-    general.MenuBackground = FixedText<15>("menu.gif");
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.MenuButtonPictureChoice = 0;
+        general.MenuButtonPictures[0] = FixedText<15>("b1.gif");
+        general.MenuBackgroundChoice = 2;
+        general.MenuBackground = FixedText<15>("menu.gif");
+    });
     const Main& main = forms_.Main;
     EXPECT_EQ(main.ButtnDefault(1).PictureFileName().find("b1.gif") != std::string::npos, true);
     EXPECT_EQ(main.ButtnDefault(2).PictureFile(), flow_->Look().MenuButton(2));
@@ -161,16 +148,15 @@ TEST_F(GeneralSettingsTest, GameButtonPicturesReplaceTheBuiltInLookOnlyWhenChose
 }
 
 TEST_F(GeneralSettingsTest, SettingsAreKeptTrimmedAndTheExitPictureNeedsAName) {
-    GeneralRecord general = PlainGeneral();
-    general.ClickSound = FixedText<15>("  click.wav");
-    general.ClickVolume = -300;
-    general.ClickPan = 40;
-    general.ClosingPictureOn = 1;
-    general.ClosingPicture = FixedText<15>("   ");
-    general.DebugMode = 1;
-    general.MenuScene = 3;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.ClickSound = FixedText<15>("  click.wav");
+        general.ClickVolume = -300;
+        general.ClickPan = 40;
+        general.ClosingPictureOn = 1;
+        general.ClosingPicture = FixedText<15>("   ");
+        general.DebugMode = 1;
+        general.MenuScene = 3;
+    });
     const GeneralSettings& s = state_.Settings;
     EXPECT_EQ(s.ClickSound, "click.wav");
     EXPECT_EQ(s.ClickVolume, -300);

@@ -8,8 +8,7 @@ namespace {
 using MainMenuTest = FlowTest;
 
 TEST_F(MainMenuTest, ADoubleClickWithinThePauseActsOnceAndAfterThePause) {
-    MakeGame(PlainGeneral());
-    StartToMenu();
+    StartWith();
     TimeMs clicked_at = 0;
     Play({Do([&] { clicked_at = runtime_.loop.Now(); }), Click(forms_.MainMenu.Buttn(2)),
           Click(forms_.MainMenu.Buttn(2)), Wait(300), Click(forms_.MainMenu.Buttn(2)), Wait(2000)});
@@ -20,8 +19,7 @@ TEST_F(MainMenuTest, ADoubleClickWithinThePauseActsOnceAndAfterThePause) {
 }
 
 TEST_F(MainMenuTest, MenuSceneButtonDoesNothingWithoutAMenuSceneButRestoresThePointer) {
-    MakeGame(PlainGeneral());
-    StartToMenu();
+    StartWith();
     Play({Click(forms_.MainMenu.Buttn(4)), Wait(1000)});
     EXPECT_TRUE(services_.scenes_loaded.empty());
     EXPECT_TRUE(forms_.MainMenu.Visible());
@@ -33,10 +31,7 @@ TEST_F(MainMenuTest, MenuSceneButtonDoesNothingWithoutAMenuSceneButRestoresThePo
 }
 
 TEST_F(MainMenuTest, MenuSceneOpensWithoutTheGameControlsAndItsButtonGoesStraightBack) {
-    GeneralRecord general = PlainGeneral();
-    general.MenuScene = 2;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) { general.MenuScene = 2; });
     Play({Click(forms_.MainMenu.Buttn(4)), Wait(1000)});
     ASSERT_EQ(services_.scenes_loaded, std::vector<Integer>{2});
     EXPECT_TRUE(state_.InMenuScene);
@@ -52,11 +47,10 @@ TEST_F(MainMenuTest, MenuSceneOpensWithoutTheGameControlsAndItsButtonGoesStraigh
 }
 
 TEST_F(MainMenuTest, HoverSoundPlaysOncePerEntryIntoAButton) {
-    GeneralRecord general = PlainGeneral();
-    general.MouseOverSound = FixedText<15>("hover.wav");
-    general.MouseOverVolume = -100;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.MouseOverSound = FixedText<15>("hover.wav");
+        general.MouseOverVolume = -100;
+    });
     const auto& menu = forms_.MainMenu;
     Play({Hover(menu.Buttn(1)), Hover(menu.Buttn(1)), Hover(menu.Buttn(1))});
     EXPECT_EQ(services_.Count("sound 18 hover.wav loop=0 pan=0 vol=-100"), 1);
@@ -73,10 +67,10 @@ TEST_F(MainMenuTest, HoverSoundPlaysOncePerEntryIntoAButton) {
 TEST_F(MainMenuTest, MenuMusicIsChosenByItsExtension) {
     for (const std::string music : {"theme.WAV", "theme.mid", "theme.mp3", "theme.ogg"}) {
         SCOPED_TRACE(music);
-        GeneralRecord general = PlainGeneral();
-        general.MenuMusic = FixedText<15>(music);
-        general.MenuMusicVolume = -500;
-        MakeGame(general);
+        MakeGameWith([&](GeneralRecord& general) {
+            general.MenuMusic = FixedText<15>(music);
+            general.MenuMusicVolume = -500;
+        });
         services_.calls.clear();
         StartToMenu();
         const int wav = services_.Count("sound 19 " + music + " loop=1 pan=0 vol=-500");
@@ -89,12 +83,11 @@ TEST_F(MainMenuTest, MenuMusicIsChosenByItsExtension) {
 }
 
 TEST_F(MainMenuTest, ClickSoundAndMusicStopBeforeANewGame) {
-    GeneralRecord general = PlainGeneral();
-    general.ClickSound = FixedText<15>("click.wav");
-    general.ClickVolume = -200;
-    general.ClickPan = 10;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.ClickSound = FixedText<15>("click.wav");
+        general.ClickVolume = -200;
+        general.ClickPan = 10;
+    });
     services_.calls.clear();
     Play({Click(forms_.MainMenu.Buttn(2)), Wait(1000)});
     const std::vector<std::string> expected{"sound 18 click.wav loop=0 pan=10 vol=-200",
@@ -107,10 +100,7 @@ TEST_F(MainMenuTest, ClickSoundAndMusicStopBeforeANewGame) {
 }
 
 TEST_F(MainMenuTest, QuitWithoutAnExitPictureNameEndsAtOnce) {
-    GeneralRecord general = PlainGeneral();
-    general.ClosingPictureOn = 1;
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) { general.ClosingPictureOn = 1; });
     Play({Click(forms_.MainMenu.Buttn(5)), Wait(1000)});
     EXPECT_TRUE(services_.ended);
     EXPECT_FALSE(forms_.NagForm.IsLoaded());
@@ -120,11 +110,10 @@ TEST_F(MainMenuTest, QuitWithoutAnExitPictureNameEndsAtOnce) {
 
 TEST_F(MainMenuTest, QuitShowsTheExitPictureAndItsButtonEndsTheProgram) {
     WriteGif("bye.gif", 320, 200);
-    GeneralRecord general = PlainGeneral();
-    general.ClosingPictureOn = 1;
-    general.ClosingPicture = FixedText<15>("bye.gif");
-    MakeGame(general);
-    StartToMenu();
+    StartWith([](GeneralRecord& general) {
+        general.ClosingPictureOn = 1;
+        general.ClosingPicture = FixedText<15>("bye.gif");
+    });
     bool shown = false;
     Play({Click(forms_.MainMenu.Buttn(5)), Wait(1000), Do([&] {
               const NagForm& nag = forms_.NagForm;
@@ -138,19 +127,6 @@ TEST_F(MainMenuTest, QuitShowsTheExitPictureAndItsButtonEndsTheProgram) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(services_.ended);
     EXPECT_EQ(services_.Count("TerminateMp3"), 1);
-}
-
-TEST_F(MainMenuTest, LoadButtonOpensTheLoadDialogAndCancelReturnsToAUsableMenu) {
-    MakeGame(PlainGeneral());
-    StartToMenu();
-    bool dialog_shown = false;
-    Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000),
-          Do([&] { dialog_shown = forms_.LoadGame.Visible(); }), Click(forms_.LoadGame.ButtnC),
-          Wait(100)});
-    EXPECT_TRUE(dialog_shown);
-    EXPECT_FALSE(forms_.LoadGame.Visible());
-    EXPECT_FALSE(flow_->Context().Flow.MenuBusy);
-    EXPECT_EQ(state_.ItemInHand, kNoItemInHand);
 }
 
 }  // namespace

@@ -8,8 +8,7 @@ namespace {
 class QuitQueryTest : public FlowTest {
   protected:
     void InGame() {
-        MakeGame(PlainGeneral());
-        StartToMenu();
+        StartWith();
         Play({Click(forms_.MainMenu.Buttn(2)), Wait(1000)});
         ASSERT_TRUE(forms_.Main.Visible());
         state_.Flags(1) = 4;

@@ -4,31 +4,19 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "flow/flow_fixture.h"
 #include "flow/save_dialog.h"
 #include "flow/saved_game_file.h"
 #include "flow/saved_games_folder.h"
-#include "support/saved_game_bytes.h"
+#include "support/saved_game_numbers.h"
+#include "support/temp_folder.h"
 
 namespace morvane::testing {
 namespace {
 namespace fs = std::filesystem;
 using namespace saved_game;
-
-std::string Content(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // A game of three scenes, two items and two map locations, with a score flag.
 GameData SmallGame() {
@@ -59,21 +47,12 @@ std::string FittingFile() {
     WriteText(bytes, kTime, 1, "03:15 PM");
     WriteText(bytes, kSoundtrack, 1, "tune.wav");
     Write32(bytes, kVolume, -300);
-    Write16(bytes, kScene, 1, 2);
-    Write16(bytes, kFlags, 1, 5);
-    Write16(bytes, kFlags, 20, 3);
-    Write16(bytes, kFlags, 255, -7);
-    Write16(bytes, kInventory, 2, 2);
-    Write16(bytes, kInventory, 5, 1);
-    Write16(bytes, kMap, 2, 1);
-    Write16(bytes, kDelayRunning, 4, 1);
-    Write16(bytes, kDelayDuration, 4, 1500);
-    Write16(bytes, kDelayFlag, 4, 9);
-    Write16(bytes, kDelayValue, 4, 1);
-    Write16(bytes, kDelayDuration, 5, 2000);
-    Write16(bytes, kDelayFlag, 5, 10);
-    Write16(bytes, kDelayValue, 5, 4);
-    Write16(bytes, kDelayMode, 5, 1);
+    const Number numbers[] = {{kScene, 1, 2},      {kFlags, 1, 5},        {kFlags, 20, 3},
+                              {kFlags, 255, -7},   {kInventory, 2, 2},    {kInventory, 5, 1},
+                              {kMap, 2, 1},        {kDelayRunning, 4, 1}, {kDelayDuration, 4, 1500},
+                              {kDelayFlag, 4, 9},  {kDelayValue, 4, 1},   {kDelayDuration, 5, 2000},
+                              {kDelayFlag, 5, 10}, {kDelayValue, 5, 4},   {kDelayMode, 5, 1}};
+    WriteNumbers(bytes, numbers);
     WriteText(bytes, kReservedTexts, 3, "kept as read");
     Write16(bytes, kReservedNumbers, 20, 4242);
     return bytes;
@@ -87,13 +66,9 @@ class SavedGamesTest : public FlowTest {
     }
 
     fs::path Saved() const { return folder_.Path() / "Saved"; }
-    FlowContext& Ctx() { return flow_->Context(); }
 
     StepInput::Step Type(Control& control, const std::string& text) {
-        return [this, &control, text] {
-            runtime_.desktop.PostText(control, text);
-            return InputStep::Continue();
-        };
+        return Do([this, &control, text] { runtime_.desktop.PostText(control, text); });
     }
     StepInput::Step Select(FileListBox& list, const std::string& item) {
         return Do([&list, item] { EXPECT_TRUE(list.Select(item)) << item; });
@@ -135,7 +110,7 @@ TEST_F(SavedGamesTest, TheSaveWritesEveryFieldAndASmallPictureOfTheScene) {
     StartPlaying();
     Save("keep", "By the fire");
     EXPECT_FALSE(forms_.SaveGame.Visible());
-    const std::string bytes = Content(Saved() / "keep.sav");
+    const std::string bytes = ReadWholeFile(Saved() / "keep.sav");
     ASSERT_EQ(bytes.size(), 1113u);
     EXPECT_EQ(ReadText(bytes, kDescription), Padded("By the fire", 50));
     const std::string date = ReadText(bytes, kDate);
@@ -146,24 +121,17 @@ TEST_F(SavedGamesTest, TheSaveWritesEveryFieldAndASmallPictureOfTheScene) {
     EXPECT_TRUE(time[2] == ':' && (time.substr(5) == " AM  " || time.substr(5) == " PM  ")) << time;
     EXPECT_EQ(ReadText(bytes, kSoundtrack), Padded("theme.wav", 15));
     EXPECT_EQ(Read32(bytes, kVolume), -400);
-    EXPECT_EQ(Read16(bytes, kScene, 1), 2);
-    EXPECT_EQ(Read16(bytes, kFlags, 7), 11);
-    EXPECT_EQ(Read16(bytes, kFlags, 255), -2);
-    EXPECT_EQ(Read16(bytes, kFlags, 8), 0);
-    EXPECT_EQ(Read16(bytes, kInventory, 1), 2);
-    EXPECT_EQ(Read16(bytes, kInventory, 2), 1);
+    const Number numbers[] = {
+        {kScene, 1, 2},        {kFlags, 7, 11},       {kFlags, 255, -2},         {kFlags, 8, 0},
+        {kMap, 1, 1},          {kMap, 2, 0},          {kInventory, 1, 2},        {kInventory, 2, 1},
+        {kDelayRunning, 5, 0}, {kDelayRunning, 6, 1}, {kDelayDuration, 6, 3000}, {kDelayFlag, 6, 9},
+        {kDelayValue, 6, 1}};
+    ExpectNumbers(bytes, numbers);
     EXPECT_EQ(Read16(bytes, kInventory, 3), 0) << "slots beyond the count are written as 0";
-    EXPECT_EQ(Read16(bytes, kMap, 1), 1);
-    EXPECT_EQ(Read16(bytes, kMap, 2), 0);
-    EXPECT_EQ(Read16(bytes, kDelayRunning, 6), 1);
-    EXPECT_EQ(Read16(bytes, kDelayRunning, 5), 0);
-    EXPECT_EQ(Read16(bytes, kDelayDuration, 6), 3000);
-    EXPECT_EQ(Read16(bytes, kDelayFlag, 6), 9);
-    EXPECT_EQ(Read16(bytes, kDelayValue, 6), 1);
     EXPECT_EQ(ReadText(bytes, kReservedTexts, 1), Padded("", 20));
 
     // The picture kept beside it is a PNG of the scene at 160 x 109 (its header's size fields).
-    const std::string png = Content(Saved() / "keep.png");
+    const std::string png = ReadWholeFile(Saved() / "keep.png");
     ASSERT_GE(png.size(), 24u);
     EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n"));
     const auto big_endian = [&png](std::size_t at) {
@@ -180,7 +148,7 @@ TEST_F(SavedGamesTest, TheSaveWritesEveryFieldAndASmallPictureOfTheScene) {
 TEST_F(SavedGamesTest, AnOldSaveIsWrittenOverOnlyWhenThePlayerAgrees) {
     StartPlaying();
     Save("keep", "First");
-    const std::string first = Content(Saved() / "keep.sav");
+    const std::string first = ReadWholeFile(Saved() / "keep.sav");
 
     SaveGame& dialog = forms_.SaveGame;
     runtime_.message_box.QueueAnswer(MsgBoxResult::kNo);
@@ -190,19 +158,19 @@ TEST_F(SavedGamesTest, AnOldSaveIsWrittenOverOnlyWhenThePlayerAgrees) {
                         std::string::npos)
                   << Output();
               EXPECT_TRUE(dialog.Visible()) << "No leaves the dialog for another name";
-              EXPECT_EQ(Content(Saved() / "keep.sav"), first);
+              EXPECT_EQ(ReadWholeFile(Saved() / "keep.sav"), first);
               runtime_.message_box.QueueAnswer(MsgBoxResult::kYes);
           }),
           Click(dialog.ButtnOK), Wait(100)});
     EXPECT_FALSE(dialog.Visible());
-    EXPECT_EQ(ReadText(Content(Saved() / "keep.sav"), kDescription), Padded("Second", 50));
+    EXPECT_EQ(ReadText(ReadWholeFile(Saved() / "keep.sav"), kDescription), Padded("Second", 50));
     EXPECT_FALSE(fs::exists(Saved() / "KEEP.sav")) << "the file keeps its spelling";
 }
 
 TEST_F(SavedGamesTest, ASaveThatCannotBeWrittenTellsWhyAndKeepsTheOldFile) {
     StartPlaying();
     Save("keep", "First");
-    const std::string first = Content(Saved() / "keep.sav");
+    const std::string first = ReadWholeFile(Saved() / "keep.sav");
     fs::create_directories(Saved() / "keep.sav.tmp");
     SaveGame& dialog = forms_.SaveGame;
     runtime_.message_box.QueueAnswer(MsgBoxResult::kYes);
@@ -212,7 +180,7 @@ TEST_F(SavedGamesTest, ASaveThatCannotBeWrittenTellsWhyAndKeepsTheOldFile) {
                                       (Saved() / "keep.sav").string() + "'."),
                         std::string::npos)
                   << Output();
-              EXPECT_EQ(Content(Saved() / "keep.sav"), first);
+              EXPECT_EQ(ReadWholeFile(Saved() / "keep.sav"), first);
               EXPECT_TRUE(dialog.Visible()) << "the dialog stays for another try";
           }),
           Click(dialog.ButtnC), Wait(100)});
@@ -270,7 +238,7 @@ TEST_F(SavedGamesTest, TheSaveDialogRefusesNoNameAndNamesThatLeaveTheFolder) {
 }
 
 TEST_F(SavedGamesTest, ChoosingASavedGameFillsTheNameAndTheDescription) {
-    WriteFile(Saved() / "cottage.sav", FittingFile());
+    folder_.Write("Saved/cottage.sav", FittingFile());
     StartPlaying();
     SaveGame& dialog = forms_.SaveGame;
     Play({Click(forms_.Main.SaveGameButtn), Wait(100), Select(dialog.File1, "cottage.sav"),
@@ -283,7 +251,7 @@ TEST_F(SavedGamesTest, ChoosingASavedGameFillsTheNameAndTheDescription) {
 }
 
 TEST_F(SavedGamesTest, LoadingRestoresTheGameAndClosesTheInventoryGaps) {
-    WriteFile(Saved() / "cottage.sav", FittingFile());
+    folder_.Write("Saved/cottage.sav", FittingFile());
     LoadGame& dialog = forms_.LoadGame;
     Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Select(dialog.File1, "cottage.sav"),
           Wait(100), Do([&] {
@@ -323,7 +291,7 @@ TEST_F(SavedGamesTest, LoadingRestoresTheGameAndClosesTheInventoryGaps) {
 
     // Saved again, the reserved fields go back into the file as they were read.
     Save("again", "Again");
-    const std::string bytes = Content(Saved() / "again.sav");
+    const std::string bytes = ReadWholeFile(Saved() / "again.sav");
     EXPECT_EQ(ReadText(bytes, kReservedTexts, 3), Padded("kept as read", 20));
     EXPECT_EQ(Read16(bytes, kReservedNumbers, 20), 4242);
 }
@@ -332,7 +300,7 @@ TEST_F(SavedGamesTest, InDebuggingModeARestoreShowsTheEmptiedNotifyWindowOwnedBy
     state_.DebugMode = 1;
     forms_.MvDebug.Check1.SetValue(CheckBox::kChecked);
     forms_.NoWin.List1.AddItem("from before");
-    WriteFile(Saved() / "cottage.sav", FittingFile());
+    folder_.Write("Saved/cottage.sav", FittingFile());
     LoadGame& dialog = forms_.LoadGame;
     Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Select(dialog.File1, "cottage.sav"),
           Wait(100), Click(dialog.ButtnOK), Wait(1000)});
@@ -367,24 +335,25 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
         std::string bytes;
         const char* problem;
     };
-    std::string garbage(1113, '\xFF');
-    std::string far_scene = FittingFile();
-    Write16(far_scene, kScene, 1, 4);
-    std::string far_item = FittingFile();
-    Write16(far_item, kInventory, 7, 3);
-    std::string far_location = FittingFile();
-    Write16(far_location, kMap, 3, 1);
+    // The fitting file with one number out of this game's range.
+    const auto changed = [](const Place& place, int element, int16_t value) {
+        std::string bytes = FittingFile();
+        Write16(bytes, place, element, value);
+        return bytes;
+    };
     const Case cases[] = {
         {"truncated.sav", FittingFile().substr(0, 500), "It holds 500 bytes"},
         {"oversized.sav", FittingFile() + "x", "It holds 1114 bytes"},
         {"empty.sav", "", "It holds 0 bytes"},
-        {"garbage.sav", garbage, "It names scene -1; this game has 3 scenes."},
-        {"farscene.sav", far_scene, "It names scene 4; this game has 3 scenes."},
-        {"faritem.sav", far_item, "Its inventory slot 7 holds item 3; this game has 2 items."},
-        {"farplace.sav", far_location, "It shows map location 3; this game has 2 map locations."},
+        {"garbage.sav", std::string(1113, '\xFF'), "It names scene -1; this game has 3 scenes."},
+        {"farscene.sav", changed(kScene, 1, 4), "It names scene 4; this game has 3 scenes."},
+        {"faritem.sav", changed(kInventory, 7, 3),
+         "Its inventory slot 7 holds item 3; this game has 2 items."},
+        {"farplace.sav", changed(kMap, 3, 1),
+         "It shows map location 3; this game has 2 map locations."},
     };
     for (const Case& c : cases) {
-        WriteFile(Saved() / c.name, c.bytes);
+        folder_.Write(std::string("Saved/") + c.name, c.bytes);
     }
     state_.Flags(3) = 33;
     std::vector<StepInput::Step> steps = {Click(forms_.MainMenu.Buttn(3)), Wait(1000)};
@@ -410,7 +379,7 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
     EXPECT_FALSE(forms_.LoadGame.Visible());
 }
 
-TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecond) {
+TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecondAndCancelLeavesAUsableMenu) {
     LoadGame& dialog = forms_.LoadGame;
     Play({Click(forms_.MainMenu.Buttn(3)), Wait(1000), Click(dialog.ButtnOK), Wait(100), Do([&] {
               EXPECT_TRUE(dialog.Label4.Visible());
@@ -422,6 +391,8 @@ TEST_F(SavedGamesTest, OkWithoutAChoiceAsksForAFileForOneSecond) {
           }),
           Click(dialog.ButtnC), Wait(100)});
     EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(flow_->Context().Flow.MenuBusy);
+    EXPECT_EQ(state_.ItemInHand, kNoItemInHand);
 }
 
 TEST(SaveDateAndTime, TextsAsTheGameShowsThem) {

@@ -8,9 +8,7 @@ namespace {
 using StartupTest = FlowTest;
 
 TEST_F(StartupTest, LogoFieldOneSkipsTheEngineLogo) {
-    GeneralRecord general = PlainGeneral();
-    general.StartupLogoOption = FixedText<15>(" 1 ");
-    MakeGame(general);
+    MakeGameWith([](GeneralRecord& general) { general.StartupLogoOption = FixedText<15>(" 1 "); });
     bool logo_seen = false;
     flow_->Start();
     ASSERT_TRUE(runtime_.loop.WaitUntil(
@@ -24,9 +22,7 @@ TEST_F(StartupTest, LogoFieldOneSkipsTheEngineLogo) {
 }
 
 TEST_F(StartupTest, WithoutTheOptionTheLogoPlaysOnceAndThenTheGameIsSetUp) {
-    GeneralRecord general = PlainGeneral();
-    general.StartupLogoOption = FixedText<15>("");
-    MakeGame(general);
+    MakeGameWith([](GeneralRecord& general) { general.StartupLogoOption = FixedText<15>(""); });
     flow_->Start();
     ASSERT_TRUE(
         runtime_.loop.WaitUntil([&] { return forms_.StartForm.MVXGIFLogo.Visible(); }, 60'000));
@@ -43,9 +39,7 @@ TEST_F(StartupTest, WithoutTheOptionTheLogoPlaysOnceAndThenTheGameIsSetUp) {
 }
 
 TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
-    GeneralRecord general = PlainGeneral();
-    general.StartupLogoOption = FixedText<15>("");
-    MakeGame(general);
+    MakeGameWith([](GeneralRecord& general) { general.StartupLogoOption = FixedText<15>(""); });
     flow_->Start();
     ASSERT_TRUE(
         runtime_.loop.WaitUntil([&] { return forms_.StartForm.MVXGIFLogo.Visible(); }, 60'000));
@@ -58,8 +52,7 @@ TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
 }
 
 TEST_F(StartupTest, StartAppOpensTheGameInItsOrderAndShowsTheMenu) {
-    MakeGame(PlainGeneral());
-    StartToMenu();
+    StartWith();
     std::vector<std::string> order;
     for (const std::string& call : services_.calls) {
         if (call == "CheckRes" || call == "InitMidi" || call == "Mounts") {
@@ -79,9 +72,8 @@ TEST_F(StartupTest, StillGifCreditsStayTwoSecondsAndEscapeEndsAnimatedOnes) {
     WriteGif("anim.gif", 40, 30, 200);
     for (const std::string credits : {"still.gif", "anim.gif"}) {
         SCOPED_TRACE(credits);
-        GeneralRecord general = PlainGeneral();
-        general.OpeningCredits = FixedText<15>(credits);
-        MakeGame(general);
+        MakeGameWith(
+            [&](GeneralRecord& general) { general.OpeningCredits = FixedText<15>(credits); });
         TimeMs shown_at = -1;
         const bool animated = credits == "anim.gif";
         // 200 frames of 100 ms would take 20 s; Escape ends them at once.
@@ -107,10 +99,7 @@ TEST_F(StartupTest, StillGifCreditsStayTwoSecondsAndEscapeEndsAnimatedOnes) {
 TEST_F(StartupTest, CreditsThatCannotBeReadAreReportedAndStartUpGoesOn) {
     for (const std::string credits : {"nothere.gif", "nothere.avi"}) {
         SCOPED_TRACE(credits);
-        GeneralRecord general = PlainGeneral();
-        general.OpeningCredits = FixedText<15>(credits);
-        MakeGame(general);
-        StartToMenu();
+        StartWith([&](GeneralRecord& general) { general.OpeningCredits = FixedText<15>(credits); });
         const std::string report = runtime_.out.str();
         EXPECT_NE(report.find(credits.ends_with("gif") ? "PlayOpenCredsGif" : "PlayOpenCredsAVI"),
                   std::string::npos);
