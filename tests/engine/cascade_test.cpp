@@ -1,13 +1,9 @@
 #include "engine/cascade.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {
 namespace {
-
-using testing::Slots;
 
 class CascadeTest : public testing::EngineTest {
   protected:
@@ -20,15 +16,11 @@ class CascadeTest : public testing::EngineTest {
 };
 
 TEST_F(CascadeTest, RulesThatKeepChangingFlagsAreAbandonedOnceAndPlayGoesOn) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots(
-             {{1, R"("kind":7,"p12":0,"p13":5,"p14":3,"p15":0,"p16":1,"p17":6,"p18":1,"p19":1)"},
-              {2, R"("kind":7,"p12":0,"p13":6,"p14":3,"p15":0,"p16":1,"p17":5,"p18":1,"p19":1)"}}) +
-         "}]}");
+    SceneGame({{1, R"("kind":7,"p12":0,"p13":5,"p14":3,"p15":0,"p16":1,"p17":6,"p18":1,"p19":1)"},
+               {2, R"("kind":7,"p12":0,"p13":6,"p14":3,"p15":0,"p16":1,"p17":5,"p18":1,"p19":1)"}});
     LoadScene(ctx, 1);
     SetFlag(ctx, 5, 1, 0);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], Abandoned("SetFlag", 1));
+    EXPECT_EQ(boxes.texts, testing::Lines{Abandoned("SetFlag", 1)});
     EXPECT_EQ(ctx.CascadeDepth, 0);
 
     SetFlag(ctx, 5, -9, 0);
@@ -38,13 +30,11 @@ TEST_F(CascadeTest, RulesThatKeepChangingFlagsAreAbandonedOnceAndPlayGoesOn) {
 }
 
 TEST_F(CascadeTest, AnAmbientThatSetsAFlagOnEveryUpdateEndsTheLoadWithOneMessage) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{1, R"("kind":0,"p16":1,"p20":1,"p21":5,"p22":1,"p23":1)"}}) +
-         R"(},{"header":{"10":"e2.wav"}}]})");
+    SceneGame({{1, R"("kind":0,"p16":1,"p20":1,"p21":5,"p22":1,"p23":1)"}},
+              R"(,{"header":{"10":"e2.wav"}}]})");
     Media({"e2.wav"});
     LoadScene(ctx, 1);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], Abandoned("LoadScene", 1));
+    EXPECT_EQ(boxes.texts, testing::Lines{Abandoned("LoadScene", 1)});
     EXPECT_FALSE(state.SceneLoading);
     loop.PassTime(200);
     EXPECT_FALSE(view.block);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "base/runtime_error.h"
 #include "support/temp_folder.h"
 
@@ -20,31 +22,26 @@ class CheckFlagTest : public ::testing::Test {
     GameState state_;
 };
 
+// Operators: 0 equal, 1 not equal, 2 less than, 3 greater than; the value compares as a number.
 TEST_F(CheckFlagTest, ComparesTheFlagWithTheValue) {
-    state_.Flags(7) = 1;
-    EXPECT_TRUE(Check(7, 2, 3));
-    EXPECT_FALSE(Check(7, 3, 3));
-    EXPECT_FALSE(Check(7, 0, 3));
-    EXPECT_TRUE(Check(7, 1, 3));
-    state_.Flags(7) = 3;
-    EXPECT_FALSE(Check(7, 2, 3));
-    EXPECT_FALSE(Check(7, 3, 3));
-    EXPECT_TRUE(Check(7, 0, 3));
-    EXPECT_FALSE(Check(7, 1, 3));
-    state_.Flags(7) = 4;
-    EXPECT_TRUE(Check(7, 3, 3));
-    state_.Flags(7) = 5;
-    EXPECT_FALSE(Check(7, 2, 3));
-    EXPECT_TRUE(Check(7, 3, 3));
-}
-
-TEST_F(CheckFlagTest, ComparesNumerically) {
-    state_.Flags(9) = -2;
-    EXPECT_TRUE(Check(9, 2, -1.5));
-    EXPECT_TRUE(Check(9, 3, -2.5));
-    EXPECT_FALSE(Check(9, 0, -2.5));
-    state_.Flags(255) = 32767;
-    EXPECT_TRUE(Check(255, 2, 40000));
+    struct Case {
+        int flag;
+        Integer holds;
+        int op;
+        double value;
+        bool expected;
+    };
+    for (const Case& c : {Case{7, 1, 2, 3, true}, Case{7, 1, 3, 3, false}, Case{7, 1, 0, 3, false},
+                          Case{7, 1, 1, 3, true}, Case{7, 3, 2, 3, false}, Case{7, 3, 3, 3, false},
+                          Case{7, 3, 0, 3, true}, Case{7, 3, 1, 3, false}, Case{7, 4, 3, 3, true},
+                          Case{7, 5, 2, 3, false}, Case{7, 5, 3, 3, true},
+                          Case{9, -2, 2, -1.5, true}, Case{9, -2, 3, -2.5, true},
+                          Case{9, -2, 0, -2.5, false}, Case{255, 32767, 2, 40000, true}}) {
+        SCOPED_TRACE("flag " + std::to_string(c.flag) + " = " + std::to_string(c.holds) + ", op " +
+                     std::to_string(c.op) + ", value " + std::to_string(c.value));
+        state_.Flags(c.flag) = c.holds;
+        EXPECT_EQ(Check(c.flag, c.op, c.value), c.expected);
+    }
 }
 
 TEST_F(CheckFlagTest, UnknownOperatorsAreFalseWithoutTouchingTheTable) {

@@ -1,21 +1,16 @@
 #include "engine/conversations.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {
 namespace {
 
-using testing::Slots;
-
 class ConversationsTest : public testing::EngineTest {
   protected:
     ConversationsTest() {
-        Game(R"({"scenes":[{"objects":)" +
-             Slots({{2, R"("kind":8,"p12":1,"p13":2,"p14":5,"p15":0,"p16":1)"},
-                    {3, R"("kind":8,"p12":2,"p13":2,"p14":5,"p15":0,"p16":2)"}}) +
-             R"(}],
+        SceneGame({{2, R"("kind":8,"p12":1,"p13":2,"p14":5,"p15":0,"p16":1)"},
+                   {3, R"("kind":8,"p12":2,"p13":2,"p14":5,"p15":0,"p16":2)"}},
+                  R"(],
           "conversations":[
             {"3":["Hello there friend","Bye"],"4":[1,0],"5":[5,0],"6":[2,0],"7":[0,0],
              "8":[1,1],"9":["line.wav",""]},
@@ -54,8 +49,8 @@ TEST_F(ConversationsTest, TheBoxIsShownReplacedWithoutShrinkingAndHiddenByThePas
 
 TEST_F(ConversationsTest, ACueCardOfZeroIsOnlyLogged) {
     ShowConversation(ctx, 0, 4);
-    EXPECT_EQ(log, (std::vector<std::string>{"[Conv Index # 4] Show Conversation Box",
-                                             "No Cue Card assigned!"}));
+    EXPECT_EQ(log,
+              (testing::Lines{"[Conv Index # 4] Show Conversation Box", "No Cue Card assigned!"}));
     EXPECT_FALSE(view.box.visible);
     EXPECT_EQ(state.CurrentConv, 0);
 }
@@ -79,7 +74,7 @@ TEST_F(ConversationsTest, ClickingALinePlaysItsSoundAndSetsItsFlag) {
     state.LogSwitch = false;
     SetFlag(ctx, 5, 1, 0);
     ConvText_Click(ctx, 1);
-    EXPECT_EQ(log, std::vector<std::string>{"Play Wav: 'line.wav'"});
+    EXPECT_EQ(log, testing::Lines{"Play Wav: 'line.wav'"});
     EXPECT_EQ(sound.Playing(15), "line.wav");
     EXPECT_EQ(state.Flags(5), 2);
     EXPECT_EQ(state.CurrentConv, 3);
@@ -100,8 +95,8 @@ TEST_F(ConversationsTest, AClickWhoseFlagOverflowsIsReportedAndPlayGoesOn) {
     state.LineFlagValue(1) = 1;
     state.Flags(5) = 32767;
     ConvText_Click(ctx, 1);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], TrapMessage("ConvText_Click", RuntimeError(ErrorNumber::kOverflow)));
+    EXPECT_EQ(boxes.texts,
+              testing::Lines{TrapMessage("ConvText_Click", RuntimeError(ErrorNumber::kOverflow))});
     SetFlag(ctx, 5, 1, 0);
     EXPECT_EQ(state.Flags(5), 1);
 }

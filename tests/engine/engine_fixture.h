@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,7 +14,9 @@
 #include "engine/database_open.h"
 #include "engine/engine_context.h"
 #include "engine/engine_wiring.h"
+#include "engine/flag_operations.h"
 #include "engine/main_view.h"
+#include "engine/scene_loader.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/timer.h"
@@ -26,10 +29,20 @@ namespace morvane::testing {
 // One ordered record of what the engine did to the screen, the speakers and the log, so tests
 // can check the order of a load's steps.
 using Trace = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
 inline std::string BaseName(const std::string& path) {
     const auto cut = path.find_last_of("\\/");
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// A device reports back on a later pump, to whoever listens by then.
+inline void Report(EventLoop& loop, const std::function<void()>& handler) {
+    loop.Post([&handler] {
+        if (handler) {
+            handler();
+        }
+    });
 }
 
 class FakePicture : public ObjectPicture {
@@ -47,11 +60,7 @@ class FakePicture : public ObjectPicture {
         picture = BaseName(path);
         trace_.push_back("load picture " + std::to_string(slot_) + " " + picture);
         if (reports_load) {
-            loop_.Post([this] {
-                if (OnReadFinished) {
-                    OnReadFinished();
-                }
-            });
+            Report(loop_, OnReadFinished);
         }
     }
     void ShowPlaceholder(Placeholder p) override {
@@ -66,7 +75,7 @@ class FakePicture : public ObjectPicture {
     void SetFrame(Integer f) override { frame = f; }
     Integer FrameCount() const override { return 4; }
     void SetPlaybackMode(Integer m) override { mode = m; }
-    void SetSinglePass(Integer s) override { single = s; }
+    void SetSinglePass(Integer) override {}
     void SetAnimFlag(bool) override {}
 
     bool visible = true;
@@ -76,7 +85,6 @@ class FakePicture : public ObjectPicture {
     bool playing = false;
     Integer frame = 0;
     Integer mode = -1;
-    Integer single = -1;
     bool reports_load = true;
 
   private:
@@ -139,11 +147,7 @@ class FakeMovie : public MovieScreen {
         if (never_ends) {
             return;
         }
-        loop_.Post([this] {
-            if (OnPlaying) {
-                OnPlaying();
-            }
-        });
+        Report(loop_, OnPlaying);
         end_.SetInterval(1000);
         end_.SetEnabled(true);
     }
@@ -158,13 +162,7 @@ class FakeMovie : public MovieScreen {
     bool never_ends = false;
 
   private:
-    void Stopped() {
-        loop_.Post([this] {
-            if (OnStopped) {
-                OnStopped();
-            }
-        });
-    }
+    void Stopped() { Report(loop_, OnStopped); }
     EventLoop& loop_;
     Trace& trace_;
     Timer end_;
@@ -208,7 +206,7 @@ class FakeView : public MainView {
     }
     void SetBlockVisible(bool v) override { block = v; }
     bool BlockVisible() const override { return block; }
-    void SetMovieBackdropVisible(bool v) override { backdrop = v; }
+    void SetMovieBackdropVisible(bool) override {}
     void SetScoreCaptions(const std::string& c) override { score = c; }
     void ShowMapMarker(int location) override { markers.push_back(location); }
     void SetPointer(int p) override { pointer = p; }
@@ -227,7 +225,6 @@ class FakeView : public MainView {
     std::string background;
     std::array<std::array<Integer, 4>, 5> arrows{};
     bool block = false;
-    bool backdrop = false;
     std::string score;
     std::vector<int> markers;
     int pointer = 13;
@@ -247,9 +244,7 @@ class FakeSound : public SoundDevice {
         playing.at(static_cast<std::size_t>(channel)) = name;
     }
     void SetPan(int, Long) override {}
-    void SetVolume(int channel, Long volume) override {
-        volumes.at(static_cast<std::size_t>(channel)) = volume;
-    }
+    void SetVolume(int, Long) override {}
     void Stop(int channel) override { playing.at(static_cast<std::size_t>(channel)).reset(); }
     std::optional<std::string> Playing(int channel) const override {
         return playing.at(static_cast<std::size_t>(channel));
@@ -257,7 +252,6 @@ class FakeSound : public SoundDevice {
     void Release() override {}
 
     std::array<std::optional<std::string>, 21> playing{};
-    std::array<Long, 21> volumes{};
 
   private:
     Trace& trace_;
@@ -277,7 +271,7 @@ class FakeMusic : public MusicDevice {
         mp3 = name;
     }
     void StopMp3() override { mp3.reset(); }
-    void SetMp3Volume(Long volume) override { mp3_volume = volume; }
+    void SetMp3Volume(Long) override {}
     bool TerminateMp3() override { return true; }
     std::optional<std::string> PlayingMidi() const override { return midi; }
     std::optional<std::string> PlayingMp3() const override { return mp3; }
@@ -285,7 +279,6 @@ class FakeMusic : public MusicDevice {
     std::optional<std::string> midi;
     std::optional<std::string> mp3;
     Long midi_volume = 0;
-    Long mp3_volume = 0;
 
   private:
     Trace& trace_;
@@ -328,6 +321,26 @@ class SilentUi : public DatabaseUi {
     }
 };
 
+// The "objects" array of a scene with the given slots filled (fields without braces); the
+// other slots up to the highest are blank.
+inline std::string Slots(std::initializer_list<std::pair<int, std::string>> slots) {
+    int highest = 0;
+    for (const auto& [slot, fields] : slots) {
+        highest = std::max(highest, slot);
+    }
+    std::string out = "[";
+    for (int k = 1; k <= highest; ++k) {
+        std::string fields;
+        for (const auto& [slot, text] : slots) {
+            if (slot == k) {
+                fields = text;
+            }
+        }
+        out += (k > 1 ? "," : "") + std::string("{") + fields + "}";
+    }
+    return out + "]";
+}
+
 // A game folder built from a game source document, the engine on a virtual clock with fake
 // devices, the notify log switched on and nothing held in hand.
 class EngineTest : public ::testing::Test {
@@ -356,6 +369,13 @@ class EngineTest : public ::testing::Test {
         OpenConvBase(state, ui);
     }
 
+    // Writes a game whose scene 1 holds the given slots; `after` follows that scene, by default
+    // closing the game.
+    void SceneGame(std::initializer_list<std::pair<int, std::string>> slots,
+                   const std::string& after = "]}") {
+        Game(R"({"scenes":[{"objects":)" + Slots(slots) + "}" + after);
+    }
+
     // Media and picture files only need to exist; music is checked before it plays, so it is
     // well formed.
     void Media(std::initializer_list<std::string> names) {
@@ -380,6 +400,21 @@ class EngineTest : public ::testing::Test {
     long Count(const std::string& entry) const {
         return std::count(trace.begin(), trace.end(), entry);
     }
+    // Every entry is in the trace, each after the one before it.
+    void ExpectInOrder(const std::vector<std::string>& entries) const {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            SCOPED_TRACE(entries[i]);
+            EXPECT_GE(At(entries[i]), 0);
+            if (i > 0) {
+                EXPECT_LT(At(entries[i - 1]), At(entries[i]));
+            }
+        }
+    }
+    void ExpectNotInTrace(std::initializer_list<std::string> entries) const {
+        for (const std::string& entry : entries) {
+            EXPECT_EQ(At(entry), -1) << entry;
+        }
+    }
 
     TempFolder folder;
     GameState state;
@@ -395,29 +430,5 @@ class EngineTest : public ::testing::Test {
     SilentUi ui;
     EngineContext ctx;
 };
-
-}  // namespace morvane::testing
-
-namespace morvane::testing {
-
-// The "objects" array of a scene with the given slots filled (fields without braces); the
-// other slots up to the highest are blank.
-inline std::string Slots(std::initializer_list<std::pair<int, std::string>> slots) {
-    int highest = 0;
-    for (const auto& [slot, fields] : slots) {
-        highest = std::max(highest, slot);
-    }
-    std::string out = "[";
-    for (int k = 1; k <= highest; ++k) {
-        std::string fields;
-        for (const auto& [slot, text] : slots) {
-            if (slot == k) {
-                fields = text;
-            }
-        }
-        out += (k > 1 ? "," : "") + std::string("{") + fields + "}";
-    }
-    return out + "]";
-}
 
 }  // namespace morvane::testing

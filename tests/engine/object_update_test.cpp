@@ -1,26 +1,20 @@
 #include "engine/object_update.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {
 namespace {
 
-using testing::Slots;
-
 class ObjectUpdateTest : public testing::EngineTest {};
 
 TEST_F(ObjectUpdateTest, PlacesStartsAndSoundsEachVisibleKindByItsFields) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{1,
-                 R"("kind":1,"pos1":10,"pos2":20,"s3":"link.gif","s4":"link.wav","p13":3,"p25":1)"},
-                {2, R"("kind":2,"s3":"goodie.gif","s4":"goodie.wav","p12":3,"p23":1)"},
-                {3, R"("kind":4,"s3":"reactor.gif","s5":"reactor.wav","p12":5,"p16":1)"},
-                {4, R"("kind":12,"s3":"odd.gif")"},
-                {5, R"("kind":0,"s3":"missing.gif","p16":2,"p17":5,"p18":0,"p19":1,"p12":2)"},
-                {6, R"("kind":3,"s3":"switch.gif","p12":7,"p24":1)"}}) +
-         "}]}");
+    SceneGame(
+        {{1, R"("kind":1,"pos1":10,"pos2":20,"s3":"link.gif","s4":"link.wav","p13":3,"p25":1)"},
+         {2, R"("kind":2,"s3":"goodie.gif","s4":"goodie.wav","p12":3,"p23":1)"},
+         {3, R"("kind":4,"s3":"reactor.gif","s5":"reactor.wav","p12":5,"p16":1)"},
+         {4, R"("kind":12,"s3":"odd.gif")"},
+         {5, R"("kind":0,"s3":"missing.gif","p16":2,"p17":5,"p18":0,"p19":1,"p12":2)"},
+         {6, R"("kind":3,"s3":"switch.gif","p12":7,"p24":1)"}});
     Pictures({"link.gif", "goodie.gif", "reactor.gif", "switch.gif"});
     Media({"link.wav", "goodie.wav", "reactor.wav"});
     state.Flags(7) = 1;
@@ -54,11 +48,9 @@ TEST_F(ObjectUpdateTest, PlacesStartsAndSoundsEachVisibleKindByItsFields) {
 }
 
 TEST_F(ObjectUpdateTest, RuleKindsLeftOutOfTheClosingPassAreRestoredAfterIt) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{1, R"("kind":5,"p12":1,"p13":5,"p14":0,"p15":1,"p16":1)"},
-                {2, R"("kind":6,"p12":1,"p13":5,"p14":0,"p15":1,"p16":1)"},
-                {3, R"("kind":9,"p12":1)"}}) +
-         "}]}");
+    SceneGame({{1, R"("kind":5,"p12":1,"p13":5,"p14":0,"p15":1,"p16":1)"},
+               {2, R"("kind":6,"p12":1,"p13":5,"p14":0,"p15":1,"p16":1)"},
+               {3, R"("kind":9,"p12":1)"}});
     LoadScene(ctx, 1);
     EXPECT_EQ(state.Objects(1).Kind, 5);
     EXPECT_EQ(state.Objects(2).Kind, 6);
@@ -67,7 +59,7 @@ TEST_F(ObjectUpdateTest, RuleKindsLeftOutOfTheClosingPassAreRestoredAfterIt) {
 }
 
 TEST_F(ObjectUpdateTest, APictureThatNeverReportsItsLoadDoesNotStopTheGame) {
-    Game(R"({"scenes":[{"objects":)" + Slots({{1, R"("kind":0,"s3":"a.gif","p16":1)"}}) + "}]}");
+    SceneGame({{1, R"("kind":0,"s3":"a.gif","p16":1)"}});
     Pictures({"a.gif"});
     view.Animation(1).reports_load = false;
     LoadScene(ctx, 1);

@@ -1,20 +1,16 @@
 #include "engine/rules.h"
 
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine/sound_operations.h"
 #include "engine_fixture.h"
 
 namespace morvane {
 namespace {
 
-using testing::Slots;
-
 class RulesTest : public testing::EngineTest {
   protected:
     // Scene 1 holds the given slots; scene 2 is empty.
     void Scene(std::initializer_list<std::pair<int, std::string>> slots) {
-        Game(R"({"scenes":[{"objects":)" + Slots(slots) + "},{}]}");
+        SceneGame(slots, ",{}]}");
         LoadScene(ctx, 1);
         loop.PassTime(200);  // the block timer ends the load
         log.clear();
@@ -26,12 +22,9 @@ TEST_F(RulesTest, AnActionsFlagChangeRunsACompleteNestedPassAndUpdateBeforeThePa
            {4, R"("kind":5,"p12":1,"p13":6,"p14":0,"p15":1)"}});
     const TimeMs before = clock.Now();
     SetFlag(ctx, 5, 1, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "<Flag 5> Set to  1",
-                       "[Resp Index # 3] Flag 5= 1. Taking action...",
-                       "<Flag 6> Set to  1",
-                       "[Resp Index # 4] Flag 6= 1. Taking action...",
-                   }));
+    EXPECT_EQ(log, (testing::Lines{
+                       "<Flag 5> Set to  1", "[Resp Index # 3] Flag 5= 1. Taking action...",
+                       "<Flag 6> Set to  1", "[Resp Index # 4] Flag 6= 1. Taking action..."}));
     // Two object updates of 700 ms each: C after the nested pass B, D after pass A.
     EXPECT_EQ(clock.Now() - before, 1400);
 }
@@ -41,7 +34,7 @@ TEST_F(RulesTest, LogLinesWriteNumbersTheClassicWay) {
     SetFlag(ctx, 5, 1, 0);
     SetFlag(ctx, 5, -4, 1);
     SetFlag(ctx, 5, 3, 7);
-    EXPECT_EQ(log, (std::vector<std::string>{"<Flag 5> Set to  1", "<Flag 5> Add-4 (Value =-3)"}));
+    EXPECT_EQ(log, (testing::Lines{"<Flag 5> Set to  1", "<Flag 5> Add-4 (Value =-3)"}));
     EXPECT_EQ(state.Flags(5), -3);
 }
 
@@ -85,18 +78,17 @@ TEST_F(RulesTest, AResponderPlaysItsOwnTriggerSoundWithoutTriggeringItself) {
 }
 
 TEST_F(RulesTest, AMultiTriggerAtLoadSwitchesSceneBeforeLaterSlotsArePrepared) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{3, R"("kind":7,"p12":0,"p13":1,"p14":0,"p15":0,"p20":2)"},
-                {5, R"("kind":0,"s3":"a.gif","p16":1)"}}) +
-         R"(},{"header":{"10":"e2.wav"}}]})");
+    SceneGame({{3, R"("kind":7,"p12":0,"p13":1,"p14":0,"p15":0,"p20":2)"},
+               {5, R"("kind":0,"s3":"a.gif","p16":1)"}},
+              R"(,{"header":{"10":"e2.wav"}}]})");
     Pictures({"a.gif"});
     Media({"e2.wav"});
     LoadScene(ctx, 1);
     EXPECT_EQ(state.CurrentScene, 2);
     EXPECT_EQ(At("load picture 5 a.gif"), -1);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "[Multi-Trigger Index # 3-1] Flag 1= 0. Taking action...",
-                       "[Multi-Trigger Index # 3-1] Switch to Scene 2", "Scene 2 loaded."}));
+    EXPECT_EQ(log,
+              (testing::Lines{"[Multi-Trigger Index # 3-1] Flag 1= 0. Taking action...",
+                              "[Multi-Trigger Index # 3-1] Switch to Scene 2", "Scene 2 loaded."}));
     EXPECT_EQ(Count("play 16 e2.wav"), 1);
 }
 
@@ -111,7 +103,7 @@ TEST_F(RulesTest, TheFirstTriggerThatHoldsWinsAndAnUnchangedOneBlocksTheOthers) 
     log.clear();
     SetFlag(ctx, 8, 1, 0);
     EXPECT_EQ(state.Flags(7), 0);
-    EXPECT_EQ(log, std::vector<std::string>{"<Flag 8> Set to  1"});
+    EXPECT_EQ(log, testing::Lines{"<Flag 8> Set to  1"});
 }
 
 TEST_F(RulesTest, AFlagConjunctionFiresOncePerVisitOrAgainOnEachChange) {
@@ -129,10 +121,8 @@ TEST_F(RulesTest, AFlagConjunctionFiresOncePerVisitOrAgainOnEachChange) {
 }
 
 TEST_F(RulesTest, AFlagConjunctionWithoutConditionsFiresAtOnceOnlyWhenOncePerVisit) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{1, R"("kind":9,"p12":0,"s3":"6","s4":"2.5","s5":"0")"},
-                {2, R"("kind":9,"p12":1,"s3":"7","s4":"1","s5":"0")"}}) +
-         "}]}");
+    SceneGame({{1, R"("kind":9,"p12":0,"s3":"6","s4":"2.5","s5":"0")"},
+               {2, R"("kind":9,"p12":1,"s3":"7","s4":"1","s5":"0")"}});
     LoadScene(ctx, 1);
     SetFlag(ctx, 8, 1, 0);
     EXPECT_EQ(state.Flags(6), 2);  // the value text rounds half to even
@@ -175,17 +165,13 @@ TEST_F(RulesTest, StartDelayComputesItsIntervalInSixteenBits) {
 TEST_F(RulesTest, ADelayTooLongIsReportedByThePass) {
     Scene({{1, R"("kind":6,"p12":1,"p13":5,"p14":0,"p15":1,"p16":33)"}});
     SetFlag(ctx, 5, 1, 0);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0],
-              "Error in sub 'CheckHiddenObjects'.\rError # 6 : " + DescribeError(6));
+    EXPECT_EQ(boxes.texts, testing::Lines{"Error in sub 'CheckHiddenObjects'.\rError # 6 : " +
+                                          DescribeError(6)});
 }
 
 TEST_F(RulesTest, ObjectSoundChannelPicksTheFieldOrTheSlot) {
-    Game(R"({"scenes":[{"objects":)" +
-         Slots({{3, R"("kind":4,"p27":-1)"},
-                {15, R"("kind":1,"p35":0)"},
-                {16, R"("kind":1,"p35":7)"}}) +
-         "}]}");
+    SceneGame(
+        {{3, R"("kind":4,"p27":-1)"}, {15, R"("kind":1,"p35":0)"}, {16, R"("kind":1,"p35":7)"}});
     LoadScene(ctx, 1);
     EXPECT_EQ(ObjectSoundChannel(state, 1, 15, 2), 2);
     EXPECT_EQ(ObjectSoundChannel(state, 1, 16, 2), 7);
@@ -211,7 +197,7 @@ TEST_F(RulesTest, AddMapLocationShowsTheMarkerAndLogs) {
     AddMapLocation(ctx, 7);
     EXPECT_EQ(view.markers, std::vector<int>{7});
     EXPECT_EQ(state.Locations(7).Available, 1);
-    EXPECT_EQ(log, std::vector<std::string>{"Location #7 added to Map."});
+    EXPECT_EQ(log, testing::Lines{"Location #7 added to Map."});
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <string>
 
 #include "engine/cascade.h"
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "engine_fixture.h"
 
 namespace morvane {
@@ -52,8 +50,7 @@ TEST_F(RunawayDelaysTest, TimerPingPongIsStoppedWithOneMessageAndPlayGoesOn) {
     LoadScene(ctx, state.CurrentScene == 1 ? 2 : 1);
     loop.PassTime(60'000);
     EXPECT_EQ(state.Flags(1), 0);
-    EXPECT_TRUE(std::find(log.begin(), log.end(),
-                          "Delay 1 not started - stopped after a runaway loop.") != log.end());
+    EXPECT_TRUE(Logged("Delay 1 not started - stopped after a runaway loop."));
     LoadScene(ctx, 3);
     EXPECT_EQ(log.back(), "Scene 3 loaded.");
     EXPECT_EQ(boxes.texts.size(), 1u);

@@ -1,6 +1,5 @@
 #include "engine/scene_loader.h"
 
-#include "engine/flag_operations.h"
 #include "engine/sound_operations.h"
 #include "engine_fixture.h"
 
@@ -27,16 +26,9 @@ TEST_F(SceneLoaderTest, EndsTheSceneLeftBeforeReadingTheNextAndStartsTheNewOneAf
 
     LoadScene(ctx, 5);
 
-    const std::vector<int> order = {
-        At("play 16 x3.wav"),          At("movie x3.avi"),        At("background b5.gif"),
-        At("load picture 1 lamp.gif"), At("midi t5.mid"),         At("movie e5.avi"),
-        At("play 16 e5.wav"),          At("play 17 l5.wav loop"), At("log: Scene 5 loaded.")};
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        EXPECT_GE(order[i], 0) << i;
-        if (i > 0) {
-            EXPECT_LT(order[i - 1], order[i]) << i;
-        }
-    }
+    ExpectInOrder({"play 16 x3.wav", "movie x3.avi", "background b5.gif", "load picture 1 lamp.gif",
+                   "midi t5.mid", "movie e5.avi", "play 16 e5.wav", "play 17 l5.wav loop",
+                   "log: Scene 5 loaded."});
     EXPECT_EQ(sound.Playing(14), "p14.wav");
     EXPECT_EQ(sound.Playing(1), std::nullopt);
     EXPECT_FALSE(state.SceneLoading);
@@ -69,26 +61,22 @@ TEST_F(JumpTest, AJumpWhoseConditionHoldsLoadsTheTargetInsteadWithoutTheScenesEx
     LoadScene(ctx, 4);
     EXPECT_EQ(state.CurrentScene, 9);
     EXPECT_GE(At("play 16 x1.wav"), 0);
-    EXPECT_EQ(At("play 16 e4.wav"), -1);
-    EXPECT_EQ(At("background b4.gif"), -1);
-    EXPECT_EQ(At("play 16 x4.wav"), -1);
+    ExpectNotInTrace({"play 16 e4.wav", "background b4.gif", "play 16 x4.wav"});
     EXPECT_EQ(Count("play 16 e9.wav"), 1);
     EXPECT_FALSE(Logged("Scene 4 loaded."));
     EXPECT_EQ(log.back(), "Scene 9 loaded.");
 }
 
 TEST_F(JumpTest, NoJumpWhenTheConditionFailsOrJumpsAreNotEnabledExactly) {
-    JumpGame(1, 9);
-    state.Flags(7) = 3;
-    LoadScene(ctx, 4);
-    EXPECT_EQ(state.CurrentScene, 4);
-    EXPECT_EQ(log.back(), "Scene 4 loaded.");
-
-    JumpGame(2, 9);
-    state.Flags(7) = 1;
-    LoadScene(ctx, 4);
-    EXPECT_EQ(state.CurrentScene, 4);
-    EXPECT_GE(At("play 16 e4.wav"), 0);
+    for (const auto& [enabled, flag] : {std::pair{1, 3}, std::pair{2, 1}}) {
+        SCOPED_TRACE("jumps enabled " + std::to_string(enabled) + ", flag " + std::to_string(flag));
+        JumpGame(enabled, 9);
+        state.Flags(7) = static_cast<Integer>(flag);
+        LoadScene(ctx, 4);
+        EXPECT_EQ(state.CurrentScene, 4);
+        EXPECT_GE(At("play 16 e4.wav"), 0);
+        EXPECT_EQ(log.back(), "Scene 4 loaded.");
+    }
 }
 
 TEST_F(JumpTest, AJumpToTheSceneItselfIsLoggedAndNotFollowed) {
@@ -132,8 +120,8 @@ TEST_F(SceneLoaderTest, AFailedLoadReportsItselfAndStillReleasesTheScene) {
     Game(R"({"scenes":[{"header":{"7":"missing.gif","10":"e1.wav"}}]})");
     Media({"e1.wav"});
     LoadScene(ctx, 1);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], TrapMessage("LoadScene", RuntimeError(ErrorNumber::kFileNotFound)));
+    EXPECT_EQ(boxes.texts,
+              testing::Lines{TrapMessage("LoadScene", RuntimeError(ErrorNumber::kFileNotFound))});
     EXPECT_EQ(At("play 16 e1.wav"), -1);
     EXPECT_FALSE(state.SceneLoading);
     loop.PassTime(200);
@@ -149,8 +137,8 @@ TEST_F(SceneLoaderTest, APendingMovieThatCannotStartCountsAsFinished) {
     Media({"e1.wav", "broken.avi"});
     state.PendingMovie = "broken.avi";
     LoadScene(ctx, 1);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Error playing AVI: 'broken.avi'\rErr #57 / Device I/O error");
+    EXPECT_EQ(boxes.texts,
+              testing::Lines{"Error playing AVI: 'broken.avi'\rErr #57 / Device I/O error"});
     EXPECT_TRUE(state.MovieFinished);
     EXPECT_TRUE(state.PendingMovie.empty());
     EXPECT_EQ(log.back(), "Scene 1 loaded.");
@@ -176,19 +164,13 @@ TEST_F(SceneLoaderTest, PlacesTheArrowsFromTheirGroups) {
     EXPECT_EQ(view.arrows[2], (std::array<Integer, 4>{13, 14, 15, 16}));
 }
 
-}  // namespace
-}  // namespace morvane
-
-namespace morvane {
-namespace {
-
 class SceneCdCheckTest : public testing::EngineTest {
   protected:
     void CdGame() {
         Game(R"({"scenes":[{},
           {"header":{"7":"b2.gif","10":"e2.wav"},
            "objects":)" +
-             testing::Slots({{1, R"("kind":0,"s3":"lamp.gif","p16":1)"}}) + "}]}");
+             Slots({{1, R"("kind":0,"s3":"lamp.gif","p16":1)"}}) + "}]}");
         Media({"e2.wav"});
         Pictures({"b2.gif", "lamp.gif"});
     }
@@ -212,10 +194,8 @@ TEST_F(SceneCdCheckTest, AGameEndedByTheCheckLoadsNothingMore) {
     hooks.shut_down_at_cd_check = true;
     LoadScene(ctx, 2);
     EXPECT_GE(At("cd check 2"), 0);
-    EXPECT_EQ(At("background b2.gif"), -1);
-    EXPECT_EQ(At("load picture 1 lamp.gif"), -1);
-    EXPECT_EQ(At("play 16 e2.wav"), -1);
-    EXPECT_EQ(At("log: Scene 2 loaded."), -1);
+    ExpectNotInTrace(
+        {"background b2.gif", "load picture 1 lamp.gif", "play 16 e2.wav", "log: Scene 2 loaded."});
 }
 
 }  // namespace

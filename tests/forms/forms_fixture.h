@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 
 #include "forms/forms.h"
 #include "platform/runtime_fixture.h"
@@ -15,6 +16,11 @@ class FormsTest : public ::testing::Test {
     }
     Control* HitAt(Point screen) const { return runtime_.desktop.HitTest(screen).target; }
     bool Reachable(const Control& control) const { return runtime_.desktop.Reachable(control); }
+    void ExpectReachable(std::initializer_list<const Control*> controls) const {
+        for (const Control* control : controls) {
+            EXPECT_TRUE(Reachable(*control)) << control->QualifiedName();
+        }
+    }
 
     Runtime runtime_;
     Forms forms_{runtime_.desktop};

@@ -133,10 +133,7 @@ TEST_F(MainWindowTest, EveryInventorySlotTakesItsOwnClickAndTheHighlightFrameTak
 }
 
 TEST_F(MainWindowTest, TheButtonsBesideTheSceneAreReachableAndTheDebugButtonOnlyWhenShown) {
-    for (const Control* button : std::initializer_list<const Control*>{
-             &main_.MainMenuButtn, &main_.SaveGameButtn, &main_.ExamineItem}) {
-        EXPECT_TRUE(Reachable(*button)) << button->QualifiedName();
-    }
+    ExpectReachable({&main_.MainMenuButtn, &main_.SaveGameButtn, &main_.ExamineItem});
     EXPECT_FALSE(Reachable(main_.Command1));
     main_.Command1.SetVisible(true);
     EXPECT_TRUE(Reachable(main_.Command1));

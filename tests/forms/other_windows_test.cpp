@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -25,8 +24,7 @@ TEST_F(FormsTest, TheMapLiesExactlyOverTheSceneViewAndTakesItsClicks) {
     EXPECT_FALSE(Reachable(object)) << "the map covers the objects";
     EXPECT_FALSE(Reachable(location)) << "a location shows only once it is available";
     location.SetVisible(true);
-    EXPECT_TRUE(Reachable(location));
-    EXPECT_TRUE(Reachable(forms_.MapWindow.ButtnCancel));
+    ExpectReachable({&location, &forms_.MapWindow.ButtnCancel});
 }
 
 TEST_F(FormsTest, TheCloseUpPictureIsCoveredUntilItIsReadyToPlay) {
@@ -46,8 +44,7 @@ TEST_F(FormsTest, TheMenuButtonsAndTheQuitQuestionTakeTheirClicks) {
 
     forms_.Main.Show();
     forms_.QuitGameQuery.Show();
-    EXPECT_TRUE(Reachable(forms_.QuitGameQuery.ButtnYes));
-    EXPECT_TRUE(Reachable(forms_.QuitGameQuery.ButtnNo));
+    ExpectReachable({&forms_.QuitGameQuery.ButtnYes, &forms_.QuitGameQuery.ButtnNo});
     EXPECT_EQ(forms_.QuitGameQuery.Label1.Caption(), "Quit?");
 }
 
@@ -76,9 +73,7 @@ TEST_F(FormsTest, TheSaveDialogOpensWithItsPromptsAndItsControlsWithinReach) {
     EXPECT_EQ(dialog.Text2.Text(), "Game Description");
     EXPECT_FALSE(dialog.Label1.Visible());
     dialog.Show();
-    EXPECT_TRUE(Reachable(dialog.ButtnOK));
-    EXPECT_TRUE(Reachable(dialog.ButtnC));
-    EXPECT_TRUE(Reachable(dialog.File1));
+    ExpectReachable({&dialog.ButtnOK, &dialog.ButtnC, &dialog.File1});
 }
 
 TEST_F(FormsTest, TheNotifyWindowKeepsItsButtonsInViewWhenShrunk) {
@@ -86,21 +81,17 @@ TEST_F(FormsTest, TheNotifyWindowKeepsItsButtonsInViewWhenShrunk) {
     notify.Show();
     // Its load shrinks it to 675 twips, 45 pixels.
     notify.Move(notify.Left(), notify.Top(), notify.Width(), 45);
-    for (const Button* button : {&notify.cc, &notify.ClC, &notify.CompExp}) {
-        EXPECT_TRUE(Reachable(*button)) << button->Name();
-    }
+    ExpectReachable({&notify.cc, &notify.ClC, &notify.CompExp});
     EXPECT_EQ(notify.Caption(), "Notify Window (Debug)");
 }
 
 TEST_F(FormsTest, EveryDebugCommandIsReachableOnTheDebugWindow) {
     MvDebug& debug = forms_.MvDebug;
     debug.Show();
-    for (const Control* control : std::initializer_list<const Control*>{
-             &debug.Check1, &debug.Command7, &debug.Command5, &debug.Command3, &debug.QueryFlag,
-             &debug.Command2, &debug.SetFlg, &debug.SFValue, &debug.SetFlagbtn, &debug.LdScn,
-             &debug.Command1, &debug.GiveInv, &debug.Command4, &debug.Command6}) {
-        EXPECT_TRUE(Reachable(*control)) << control->QualifiedName();
-    }
+    ExpectReachable({&debug.Check1, &debug.Command7, &debug.Command5, &debug.Command3,
+                     &debug.QueryFlag, &debug.Command2, &debug.SetFlg, &debug.SFValue,
+                     &debug.SetFlagbtn, &debug.LdScn, &debug.Command1, &debug.GiveInv,
+                     &debug.Command4, &debug.Command6});
     // A click ticks the log switch's box.
     runtime_.desktop.PostClick(CentreOf(debug.Check1));
     runtime_.loop.PumpEvents();

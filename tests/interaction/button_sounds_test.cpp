@@ -6,7 +6,6 @@
 
 #include "interaction/main_window_events.h"
 #include "interaction/map_window.h"
-#include "interaction/scene_objects.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
@@ -20,8 +19,7 @@ class ButtonSoundsTest : public InteractionTest {
         game_.General->ClickSound = Name("click.wav");
         folder_.Write("resource/mmedia/hover.wav", SilentWav());
         SceneRecord one;
-        ObjectBlock& map = one.Objects(1) = Visible(1);
-        map.P(23) = 2;
+        one.Objects(1) = Visible(1, {{23, 2}});
         game_.Scenes = {one};
     }
 
@@ -66,9 +64,8 @@ TEST_F(ButtonSoundsTest, TheMainMenuButtonSoundsAgainOnceThePointerCrossedTheSce
 // The map's close button answers on the dialogue channel, not on the buttons channel.
 TEST_F(ButtonSoundsTest, TheMapCloseButtonSoundsOnTheDialogueChannel) {
     Start();
-    Animation_Click(Ctx(), 1);
+    Click(1);
     ASSERT_TRUE(State().MapOpen);
-    Output();
     ButtnCancel_MouseMove(Ctx());
     ButtnCancel_MouseMove(Ctx());
     ButtnCancel_Click(Ctx());

@@ -3,8 +3,6 @@
 #include "../engine/engine_fixture.h"
 #include "engine/conversations.h"
 #include "engine/engine_wiring.h"
-#include "engine/flag_operations.h"
-#include "engine/scene_loader.h"
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
 #include "platform/runtime_fixture.h"

@@ -3,14 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../platform/fake_picture.h"
 #include "database/game_data.h"
 #include "engine/scene_loader.h"
+#include "interaction/inventory.h"
+#include "interaction/scene_objects.h"
 #include "platform/gif_writer.h"
 #include "player/player.h"
 #include "support/game_builder.h"
@@ -19,6 +23,8 @@
 #include "support/temp_folder.h"
 
 namespace morvane::testing {
+
+using ::testing::HasSubstr;
 
 inline FixedText<15> Name(const std::string& text) {
     return FixedText<15>(text);
@@ -32,6 +38,19 @@ inline ObjectBlock Visible(Integer kind) {
     const int field = kind == 1 ? 25 : kind == 2 ? 23 : kind == 3 ? 24 : kind == 4 ? 16 : 0;
     if (field != 0) {
         block.P(field) = 1;
+    }
+    return block;
+}
+
+// The same with numbered fields (p12 to p44) and text fields (s3 to s11) set.
+inline ObjectBlock Visible(Integer kind, std::initializer_list<std::pair<int, Integer>> numbers,
+                           std::initializer_list<std::pair<int, const char*>> texts = {}) {
+    ObjectBlock block = Visible(kind);
+    for (const auto& [position, value] : numbers) {
+        block.P(position) = value;
+    }
+    for (const auto& [position, text] : texts) {
+        block.S(position) = Name(text);
     }
     return block;
 }
@@ -100,6 +119,20 @@ class InteractionTest : public ::testing::Test {
         std::string text = out_.str();
         out_.str("");
         return text;
+    }
+
+    // Puts the items into the inventory bar, quietly.
+    void Give(const std::vector<Integer>& items) {
+        for (Integer item : items) {
+            AddInventoryItem(Ctx(), item, false, 0);
+        }
+        Output();
+    }
+
+    // Clicks object `slot` and returns what that printed.
+    std::string Click(int slot) {
+        Animation_Click(Ctx(), slot);
+        return Output();
     }
 
     InteractionContext& Ctx() { return player_->Interaction(); }

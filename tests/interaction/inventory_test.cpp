@@ -2,14 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "interaction/closeup.h"
-#include "interaction/inventory.h"
 #include "interaction/inventory_bar.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
 namespace {
-
-using ::testing::HasSubstr;
 
 constexpr int kLeft = static_cast<int>(MouseButton::kLeft);
 
@@ -53,11 +50,10 @@ class InventoryTest : public InteractionTest {
         game_.Scenes = {SceneRecord{}};
     }
 
-    void Give(std::initializer_list<Integer> items) {
-        for (Integer item : items) {
-            AddInventoryItem(Ctx(), item, false, 0);
-        }
-        Output();
+    // Presses the left button on inventory slot `slot` and returns what that printed.
+    std::string Press(int slot) {
+        InvItem_MouseDown(Ctx(), slot, kLeft);
+        return Output();
     }
 };
 
@@ -65,11 +61,9 @@ TEST_F(InventoryTest, CombiningAsksOnlyTheHeldItemAndCompactsTheBar) {
     Start();
     Give({1, 2, 3});
 
-    InvItem_MouseDown(Ctx(), 2, kLeft);
-    EXPECT_EQ(Output(), "log: Inventory Item #2 in hand\n");
+    EXPECT_EQ(Press(2), "log: Inventory Item #2 in hand\n");
     EXPECT_FALSE(Win().Main.invitem(2).Visible());
-    InvItem_MouseDown(Ctx(), 3, kLeft);
-    EXPECT_EQ(Output(),
+    EXPECT_EQ(Press(3),
               "log: Combine Inventory Item #2 with Item #3\n"
               "log: Inventory Item #2 can't be combined with anything.\n");
     EXPECT_EQ(State().ItemInHand, 2);
@@ -78,17 +72,14 @@ TEST_F(InventoryTest, CombiningAsksOnlyTheHeldItemAndCompactsTheBar) {
     EXPECT_TRUE(Win().Main.invitem(2).Visible());
     EXPECT_TRUE(PointerIs(13));
 
-    InvItem_MouseDown(Ctx(), 3, kLeft);
-    InvItem_MouseDown(Ctx(), 2, kLeft);
-    EXPECT_THAT(Output(), HasSubstr("log: Inventory Item #3 and Item #2 can't be combined.\n"));
+    Press(3);
+    EXPECT_THAT(Press(2), HasSubstr("log: Inventory Item #3 and Item #2 can't be combined.\n"));
     EXPECT_EQ(PlayingOn(12), "no.wav");
     EXPECT_EQ(State().ItemInHand, 3);
     InvBar_MouseDown(Ctx(), kLeft);
 
-    InvItem_MouseDown(Ctx(), 1, kLeft);
-    Output();
-    InvItem_MouseDown(Ctx(), 3, kLeft);
-    const std::string out = Output();
+    Press(1);
+    const std::string out = Press(3);
     EXPECT_THAT(out, HasSubstr("log: Combine Inventory Item #1 with Item #3\n"
                                "log: Inventory Item #1 combined with Item #3 (OK)\n"));
     EXPECT_EQ(PlayingOn(12), "join.wav");
@@ -105,8 +96,7 @@ TEST_F(InventoryTest, CombiningAsksOnlyTheHeldItemAndCompactsTheBar) {
 TEST_F(InventoryTest, ExaminingBySoundAppliesTheItemsEffects) {
     Start();
     Give({5});
-    InvItem_MouseDown(Ctx(), 1, kLeft);
-    Output();
+    Press(1);
     ExamineItem_Click(Ctx());
     const std::string out = Output();
     EXPECT_THAT(out, HasSubstr("log: Examine Item #5\n"));
@@ -145,10 +135,7 @@ TEST_F(InventoryTest, TransformedItemShowsItsOwnCloseupWhenExaminedAgain) {
 TEST_F(InventoryTest, FullBarRefusesWithTheStatusLineWhenTheGameHasNoFullSound) {
     game_.General->InventoryFullSound = Name("");
     Start();
-    for (int n = 0; n < 16; ++n) {
-        AddInventoryItem(Ctx(), 2, false, 0);
-    }
-    Output();
+    Give(std::vector<Integer>(16, 2));
     AddInventoryItem(Ctx(), 4, false, 0);
     EXPECT_EQ(Output(), "log: Couldn't add Item #4 to Inventory - Inventory Full.\n");
     EXPECT_EQ(State().InventoryCount, 16);

@@ -4,13 +4,10 @@
 #include "engine/flag_operations.h"
 #include "interaction/map_window.h"
 #include "interaction/navigation.h"
-#include "interaction/scene_objects.h"
 #include "interaction_fixture.h"
 
 namespace morvane::testing {
 namespace {
-
-using ::testing::HasSubstr;
 
 // Scene 1's arrow groups A, B, C, D lead to scenes 2, 3, 4, 5 with pointers 1 to 4; scene 2's
 // arrows lead nowhere. Object 1 of scene 1 opens the map.
@@ -22,8 +19,7 @@ class NavigationTest : public InteractionTest {
             one.Header.Arrows[static_cast<std::size_t>(group)] = {
                 static_cast<Integer>(group + 1), static_cast<Integer>(group + 2), 10, 10, 40, 40};
         }
-        ObjectBlock& map = one.Objects(1) = Visible(1);
-        map.P(23) = 2;
+        one.Objects(1) = Visible(1, {{23, 2}});
         game_.Scenes = {one, SceneRecord{}, SceneRecord{}, SceneRecord{}, SceneRecord{}};
 
         LocationRecord nowhere;
@@ -93,8 +89,7 @@ TEST_F(NavigationTest, MapIsSetUpFromTheLocationFile) {
 
 TEST_F(NavigationTest, MapLocationsWithoutSceneWithASoundAndWithAMovie) {
     Start();
-    Animation_Click(Ctx(), 1);
-    EXPECT_THAT(Output(), HasSubstr("log: HotSpot (Object #1) clicked.\nlog: Map activated.\n"));
+    EXPECT_THAT(Click(1), HasSubstr("log: HotSpot (Object #1) clicked.\nlog: Map activated.\n"));
     EXPECT_TRUE(State().MapOpen);
     EXPECT_TRUE(Win().MapWindow.Visible());
     EXPECT_TRUE(Win().Main.Block.Visible());
@@ -113,8 +108,7 @@ TEST_F(NavigationTest, MapLocationsWithoutSceneWithASoundAndWithAMovie) {
     EXPECT_EQ(State().CurrentScene, 2);
 
     Enter(1);
-    Animation_Click(Ctx(), 1);
-    Output();
+    Click(1);
     Loctn_Click(Ctx(), 3);
     const std::string out = Output();
     EXPECT_THAT(out, HasSubstr("log: Map Location #3 clicked (Scene #3).\n"));
@@ -125,8 +119,7 @@ TEST_F(NavigationTest, MapLocationsWithoutSceneWithASoundAndWithAMovie) {
 
 TEST_F(NavigationTest, CloseButtonLeavesTheMapAndUncoversTheScene) {
     Start();
-    Animation_Click(Ctx(), 1);
-    Output();
+    Click(1);
     ButtnCancel_Click(Ctx());
     EXPECT_EQ(Output(), "log: Map cancelled.\n");
     EXPECT_FALSE(State().MapOpen);
