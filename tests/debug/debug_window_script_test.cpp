@@ -4,11 +4,7 @@
 #include <string>
 
 #include "database/game_data.h"
-#include "database/game_files.h"
-#include "platform/game_paths.h"
 #include "support/demo_runs.h"
-#include "support/player_process.h"
-#include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
@@ -16,25 +12,21 @@ namespace {
 // The demo game in debugging mode, played headless by scripts that use the notify and debug
 // windows as an author would. Its item file is stretched to 18 items (copies of the first that
 // the game does not start with), so that the inventory bar can be filled.
-class DebugWindowScript : public ::testing::Test {
+class DebugWindowScript : public testing::DemoGameTest {
   protected:
     DebugWindowScript() {
-        testing::CopyDemoGame(Game());
-        GameData game = ReadGameFiles(GamePaths(Game()));
-        EXPECT_TRUE(game.General.has_value());
-        game.General->DebugMode = 1;
-        InventoryRecord copy = game.Items.front();
-        copy.CarriedAtStart = 0;
-        while (game.Items.size() < 18) {
-            game.Items.push_back(copy);
-        }
-        WriteGameFiles(Game(), game);
+        ChangeGame([](GameData& game) {
+            game.General->DebugMode = 1;
+            InventoryRecord copy = game.Items.front();
+            copy.CarriedAtStart = 0;
+            while (game.Items.size() < 18) {
+                game.Items.push_back(copy);
+            }
+        });
     }
 
-    std::filesystem::path Game() const { return folder_.Path() / "demo"; }
-
     testing::PlayerRun Run(const std::string& script) const {
-        return testing::RunPlayerScript(folder_, Game(), kNewGame + script);
+        return DemoGameTest::Run(kNewGame + script);
     }
 
     static void ExpectClean(const testing::PlayerRun& result) {
@@ -48,8 +40,6 @@ class DebugWindowScript : public ::testing::Test {
         "click MainMenu.Buttn(2)\n"
         "wait 1000\n"
         "expect scene 1\n";
-
-    testing::TempFolder folder_;
 };
 
 TEST_F(DebugWindowScript, DebuggingModeShowsTheDebugButtonAndTheShrunkNotifyWindow) {

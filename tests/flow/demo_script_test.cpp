@@ -4,8 +4,6 @@
 #include <string>
 
 #include "database/game_data.h"
-#include "database/game_files.h"
-#include "platform/game_paths.h"
 #include "support/demo_runs.h"
 #include "support/player_process.h"
 #include "support/saved_game_numbers.h"
@@ -14,30 +12,8 @@
 namespace morvane {
 namespace {
 
-// The built player run headless on a copy of the demo game the build made, so that whatever the
-// player writes into its game folder never reaches the build's own copy.
-class DemoScript : public ::testing::Test {
-  protected:
-    DemoScript() { testing::CopyDemoGame(Game()); }
-
-    std::filesystem::path Game() const { return folder_.Path() / "demo"; }
-
-    // Field 35 set to "1": the engine logo is left out at start-up.
-    void SkipLogo() const {
-        GameData game = ReadGameFiles(GamePaths(Game()));
-        ASSERT_TRUE(game.General.has_value());
-        game.General->StartupLogoOption = FixedText<15>("1");
-        WriteGameFiles(Game(), game);
-    }
-
-    using Result = testing::PlayerRun;
-
-    Result Run(const std::string& script, const std::string& options = "") const {
-        return testing::RunPlayerScript(folder_, Game(), script, options);
-    }
-
-    testing::TempFolder folder_;
-};
+// The built player run headless on a copy of the demo game the build made.
+using DemoScript = testing::DemoGameTest;
 
 // Sits through the logo and the credits, then a new game from the menu.
 constexpr const char* kToSceneOne =
@@ -61,7 +37,8 @@ TEST_F(DemoScript, FieldThirtyFiveSkipsTheLogo) {
     const auto with_logo = Run(script);
     EXPECT_EQ(with_logo.status, 1) << "the logo is still showing" << with_logo.out;
 
-    SkipLogo();
+    // Field 35 set to "1": the engine logo is left out at start-up.
+    ChangeGame([](GameData& game) { game.General->StartupLogoOption = FixedText<15>("1"); });
     const auto without_logo = Run(script);
     EXPECT_EQ(without_logo.status, 0) << without_logo.out << without_logo.err;
 }

@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "database/game_data.h"
+#include "database/game_files.h"
+#include "platform/game_paths.h"
 #include "support/player_process.h"
+#include "support/temp_folder.h"
 
 namespace morvane::testing {
 
@@ -30,5 +35,27 @@ inline void ExpectHeld(const PlayerRun& run) {
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(run.out.find("FAIL"), std::string::npos) << run.out;
 }
+
+// The demo game copied for the test and played headless by scripts.
+class DemoGameTest : public ::testing::Test {
+  protected:
+    DemoGameTest() { CopyDemoGame(Game()); }
+
+    std::filesystem::path Game() const { return folder_.Path() / "demo"; }
+
+    // Rewrites the copy's database as `change` leaves it.
+    void ChangeGame(const std::function<void(GameData&)>& change) const {
+        GameData game = ReadGameFiles(GamePaths(Game()));
+        ASSERT_TRUE(game.General.has_value());
+        change(game);
+        WriteGameFiles(Game(), game);
+    }
+
+    PlayerRun Run(const std::string& script, const std::string& options = "") const {
+        return RunPlayerScript(folder_, Game(), script, options);
+    }
+
+    TempFolder folder_;
+};
 
 }  // namespace morvane::testing
