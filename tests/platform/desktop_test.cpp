@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_picture.h"
@@ -17,6 +19,7 @@
 namespace morvane {
 namespace {
 
+using testing::Act;
 using testing::Journal;
 using testing::StepInput;
 
@@ -152,20 +155,20 @@ TEST_F(DesktopTest, ACoveringPanelSwallowsClicksMeantForWhatLiesBelow) {
 TEST_F(DesktopTest, ReachabilityNeedsTheControlAndItsWindowShownAndEnabled) {
     auto& object = main_.Animation(2);
     EXPECT_TRUE(runtime_.desktop.Reachable(object));
-    object.SetEnabled(false);
-    EXPECT_FALSE(runtime_.desktop.Reachable(object));
-    object.SetEnabled(true);
-    main_.ScnImg.SetVisible(false);
-    EXPECT_FALSE(runtime_.desktop.Reachable(object));
-    main_.ScnImg.SetVisible(true);
-    main_.SetEnabled(false);
-    EXPECT_FALSE(runtime_.desktop.Reachable(object));
-    main_.SetEnabled(true);
-    main_.Hide();
-    EXPECT_FALSE(runtime_.desktop.Reachable(object));
+    const std::pair<const char*, std::function<void(bool)>> conditions[] = {
+        {"the control enabled", [&](bool on) { object.SetEnabled(on); }},
+        {"its container shown", [&](bool on) { main_.ScnImg.SetVisible(on); }},
+        {"its window enabled", [&](bool on) { main_.SetEnabled(on); }},
+        {"its window shown", [&](bool on) { on ? main_.Show() : main_.Hide(); }},
+    };
+    for (const auto& [what, set] : conditions) {
+        SCOPED_TRACE(what);
+        set(false);
+        EXPECT_FALSE(runtime_.desktop.Reachable(object));
+        set(true);
+        EXPECT_TRUE(runtime_.desktop.Reachable(object));
+    }
     TimerControl timer(main_, "BlockTimer");
-    main_.Show();
-    EXPECT_TRUE(runtime_.desktop.Reachable(object));
     EXPECT_FALSE(runtime_.desktop.Reachable(timer));
 }
 
@@ -177,23 +180,16 @@ TEST_F(DesktopTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides
     };
     bool asked_in_modal_loop = false;
     StepInput input({
-        [&] {
-            runtime_.desktop.PostClick(CentreOf(main_.Command1));
-            return InputStep::Continue();
-        },
-        [&] {
+        Act([&] { runtime_.desktop.PostClick(CentreOf(main_.Command1)); }),
+        Act([&] {
             asked_in_modal_loop = runtime_.desktop.TopModal() == &dialog_;
             EXPECT_FALSE(runtime_.desktop.Reachable(main_.Command1));
             EXPECT_FALSE(runtime_.desktop.Reachable(main_.Animation(1)));
             EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
             // A click on the window behind the modal one goes nowhere.
             runtime_.desktop.PostClick(CentreOf(main_.Animation(1)));
-            return InputStep::Continue();
-        },
-        [&] {
-            runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes));
-            return InputStep::Continue();
-        },
+        }),
+        Act([&] { runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes)); }),
         [&] {
             journal_.Add("main loop asks");
             return InputStep::Ended();
@@ -210,11 +206,7 @@ TEST_F(DesktopTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides
 
 TEST_F(DesktopTest, AModalWindowHiddenByATimerEndsItsLoopWithoutInput) {
     TimerControl close_timer(dialog_, "CloseTimer");
-    close_timer.SetInterval(700);
-    close_timer.OnTimer = [&] {
-        close_timer.SetEnabled(false);
-        dialog_.Hide();
-    };
+    testing::OneShot(close_timer, 700, [&] { dialog_.Hide(); });
     StepInput input({[&] { return InputStep::WaitUntil(runtime_.loop.Now() + 10'000); }});
     runtime_.loop.SetInputSource(&input);
     const TimeMs start = runtime_.loop.Now();
@@ -235,15 +227,13 @@ TEST_F(DesktopTest, TopmostWindowsStayAboveAndAModalWindowAboveItsOwner) {
     menu.OnClick = [&] { dialog_.ShowModal(); };
     bool dialog_on_top = false;
     StepInput input({
-        [&] {
+        Act([&] {
             runtime_.desktop.PostClick({5, 5});
-            return InputStep::Continue();
-        },
-        [&] {
+        }),
+        Act([&] {
             dialog_on_top = HitAt(CentreOf(dialog_.ButtnYes)) == &dialog_.ButtnYes;
             runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes));
-            return InputStep::Continue();
-        },
+        }),
     });
     runtime_.loop.SetInputSource(&input);
     runtime_.loop.RunMainLoop([] { return false; });
@@ -363,23 +353,18 @@ TEST_F(DesktopTest, TheGameTakesNoInputWhileAWindowOfItsOwnIsModal) {
         dialog_.ShowModal();
     };
     StepInput input({
-        [&] {
-            runtime_.desktop.PostClick(CentreOf(main_.Command1));
-            return InputStep::Continue();
-        },
-        [&] {
+        Act([&] { runtime_.desktop.PostClick(CentreOf(main_.Command1)); }),
+        Act([&] {
             EXPECT_FALSE(runtime_.desktop.Reachable(main_.Command1));
             EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
             // Neither a click on the game nor its getting the keyboard reaches the game.
             runtime_.desktop.PostClick(CentreOf(main_.Animation(1)));
             runtime_.desktop.PostActivate(nullptr);
-            return InputStep::Continue();
-        },
-        [&] {
+        }),
+        Act([&] {
             EXPECT_EQ(runtime_.desktop.ActiveWindow(), &dialog_);
             runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes), MouseButton::kLeft, &dialog_);
-            return InputStep::Continue();
-        },
+        }),
     });
     runtime_.loop.SetInputSource(&input);
     runtime_.loop.RunMainLoop([] { return false; });

@@ -202,6 +202,12 @@ class DiscImage {
         return folder.Write(name, std::string(bytes_.begin(), bytes_.end()));
     }
 
+    // The label read from the image's bytes.
+    std::optional<std::string> Label() const {
+        std::istringstream in(std::string(bytes_.begin(), bytes_.end()));
+        return ReadVolumeLabel(in);
+    }
+
   private:
     std::vector<unsigned char> bytes_;
 };
@@ -220,37 +226,28 @@ TEST(VolumeLabelTest, JolietAndUdfLabelsComeBeforeThePrimaryOne) {
     joliet.PrimaryLabel(16, "KEEPER");
     joliet.JolietLabel(17, u"Keeper Caf\u00e9");
     joliet.Descriptor(18, 255);
-    std::istringstream joliet_in(
-        std::string(reinterpret_cast<const char*>(joliet.Sector(0)), 20 * kSector));
-    EXPECT_EQ(ReadVolumeLabel(joliet_in), std::optional<std::string>("Keeper Caf\xe9"));
+    EXPECT_EQ(joliet.Label(), std::optional<std::string>("Keeper Caf\xe9"));
 
     DiscImage bridge(300);
     bridge.PrimaryLabel(16, "KEEPER");
     bridge.Descriptor(17, 255);
     bridge.UdfLabel(270, "Keeper Disc 1");
-    std::istringstream bridge_in(
-        std::string(reinterpret_cast<const char*>(bridge.Sector(0)), 300 * kSector));
-    EXPECT_EQ(ReadVolumeLabel(bridge_in), std::optional<std::string>("Keeper Disc 1"));
+    EXPECT_EQ(bridge.Label(), std::optional<std::string>("Keeper Disc 1"));
 }
 
 TEST(VolumeLabelTest, DataWithoutADiscFileSystemHasNoLabel) {
-    testing::TempFolder folder;
     DiscImage blank(300);
-    std::istringstream blank_in(
-        std::string(reinterpret_cast<const char*>(blank.Sector(0)), 300 * kSector));
-    EXPECT_EQ(ReadVolumeLabel(blank_in), std::nullopt);
+    EXPECT_EQ(blank.Label(), std::nullopt);
     // An anchor whose checksum is wrong is not UDF.
     DiscImage damaged(300);
     damaged.PrimaryLabel(16, "KEEPER");
     damaged.Descriptor(17, 255);
     damaged.UdfLabel(270, "Keeper Disc 1");
     damaged.Sector(256)[4] ^= 0x55;
-    std::istringstream damaged_in(
-        std::string(reinterpret_cast<const char*>(damaged.Sector(0)), 300 * kSector));
-    EXPECT_EQ(ReadVolumeLabel(damaged_in), std::optional<std::string>("KEEPER"));
+    EXPECT_EQ(damaged.Label(), std::optional<std::string>("KEEPER"));
     std::istringstream short_in("CD001");
     EXPECT_EQ(ReadVolumeLabel(short_in), std::nullopt);
-    EXPECT_EQ(ReadVolumeLabel(folder.Path() / "missing.iso"), std::nullopt);
+    EXPECT_EQ(ReadVolumeLabel(testing::TempFolder().Path() / "missing.iso"), std::nullopt);
 }
 
 }  // namespace

@@ -17,7 +17,9 @@
 namespace morvane {
 namespace {
 
+using testing::Act;
 using testing::Journal;
+using testing::OneShot;
 using testing::StepInput;
 
 class EventLoopTest : public ::testing::Test {
@@ -72,18 +74,16 @@ TEST_F(EventLoopTest, ATimerTicksInsideAnotherHandlersWait) {
     Timer waiter(loop_);
     Timer releaser(loop_);
     waiter.SetInterval(100);
-    releaser.SetInterval(250);
     waiter.OnTimer = [&] {
         waiter.SetEnabled(false);
         journal.Add("wait begins");
         const bool ended = loop_.WaitUntil([&] { return released; }, 10'000);
         journal.Add(ended ? "wait ends" : "wait gives up");
     };
-    releaser.OnTimer = [&] {
-        releaser.SetEnabled(false);
+    OneShot(releaser, 250, [&] {
         released = true;
         journal.Add("released");
-    };
+    });
     const TimeMs start = loop_.Now();
     EXPECT_TRUE(loop_.WaitUntil([&] { return released && !waiter.Enabled(); }, 10'000));
     EXPECT_EQ(journal.lines, (std::vector<std::string>{"wait begins", "released", "wait ends"}));
@@ -177,11 +177,7 @@ TEST_F(EventLoopTest, VirtualTimeJumpsOverAnIdleWait) {
     Timer timer(loop_);
     bool done = false;
     int pumps_seen = 0;
-    timer.OnTimer = [&] {
-        timer.SetEnabled(false);
-        done = true;
-    };
-    timer.SetInterval(static_cast<int>(ten_minutes));
+    OneShot(timer, static_cast<int>(ten_minutes), [&] { done = true; });
     const TimeMs start = loop_.Now();
     EXPECT_TRUE(loop_.WaitUntil(
         [&] {
@@ -238,11 +234,7 @@ TEST_F(EventLoopTest, EventsPostedDuringAPumpWaitForTheNextOne) {
 TEST_F(EventLoopTest, PendingEventsRunBeforeDueTimersAndANestedPumpTakesLaterEvents) {
     Journal journal;
     Timer timer(loop_);
-    timer.SetInterval(10);
-    timer.OnTimer = [&] {
-        timer.SetEnabled(false);
-        journal.Add("timer");
-    };
+    OneShot(timer, 10, journal.Note("timer"));
     clock_.SleepUntil(loop_.Now() + 10);
     loop_.Post([&] {
         journal.Add("outer begins");
@@ -281,10 +273,7 @@ TEST_F(EventLoopTest, TheMainLoopTakesInputOnlyWhenIdleAndEndsWithIt) {
             asked_at.push_back(loop_.Now());
             return InputStep::WaitUntil(loop_.Now() + 350);
         },
-        [&] {
-            asked_at.push_back(loop_.Now());
-            return InputStep::Continue();
-        },
+        Act([&] { asked_at.push_back(loop_.Now()); }),
     });
     loop_.SetInputSource(&input);
     EXPECT_FALSE(loop_.RunMainLoop([] { return false; }));
@@ -300,11 +289,7 @@ TEST_F(EventLoopTest, TheMainLoopTakesInputOnlyWhenIdleAndEndsWithIt) {
 TEST_F(EventLoopTest, TheMainLoopStopsPassingTimeWhenItsConditionHolds) {
     Timer timer(loop_);
     bool finished = false;
-    timer.SetInterval(100);
-    timer.OnTimer = [&] {
-        timer.SetEnabled(false);
-        finished = true;
-    };
+    OneShot(timer, 100, [&] { finished = true; });
     StepInput input({[&] { return InputStep::WaitUntil(loop_.Now() + 5000); }});
     loop_.SetInputSource(&input);
     const TimeMs start = loop_.Now();

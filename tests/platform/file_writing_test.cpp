@@ -4,20 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "support/temp_folder.h"
 
 namespace morvane {
 namespace {
 namespace fs = std::filesystem;
-
-std::string Content(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::ReadWholeFile;
 
 class FileWriting : public ::testing::Test {
   protected:
@@ -28,16 +22,16 @@ class FileWriting : public ::testing::Test {
 
 TEST_F(FileWriting, WritesANewFileAndReplacesAnOldOneWhole) {
     EXPECT_FALSE(WriteFileAtomically(Target(), std::string("first\0one", 9)));
-    EXPECT_EQ(Content(Target()), std::string("first\0one", 9));
+    EXPECT_EQ(ReadWholeFile(Target()), std::string("first\0one", 9));
     EXPECT_FALSE(WriteFileAtomically(Target(), "second"));
-    EXPECT_EQ(Content(Target()), "second");
+    EXPECT_EQ(ReadWholeFile(Target()), "second");
     EXPECT_FALSE(fs::exists(TemporaryFileFor(Target()))) << "nothing is left beside it";
 }
 
 TEST_F(FileWriting, ALeftOverTemporaryFileIsWrittenOver) {
     folder_.Write("game1.sav.tmp", "half of an interrupted save");
     EXPECT_FALSE(WriteFileAtomically(Target(), "whole"));
-    EXPECT_EQ(Content(Target()), "whole");
+    EXPECT_EQ(ReadWholeFile(Target()), "whole");
 }
 
 // Whatever makes the write fail, the old file stays as it was and the reason is told.
@@ -78,7 +72,7 @@ TEST_F(FileWriting, AFailedWriteLeavesTheOldFileAsItWas) {
         const auto failure = WriteFileAtomically(target, "the new save");
         ASSERT_TRUE(failure.has_value());
         EXPECT_FALSE(failure->empty());
-        EXPECT_EQ(Content(folder.Path() / "game1.sav"), "the old save");
+        EXPECT_EQ(ReadWholeFile(folder.Path() / "game1.sav"), "the old save");
         EXPECT_FALSE(fs::exists(folder.Path() / "elsewhere")) << "a link is never followed";
     }
 }
@@ -92,7 +86,7 @@ TEST_F(FileWriting, AFolderThatCannotBeWrittenRefusesTheFile) {
     const auto failure = WriteFileAtomically(Target(), "the new save");
     ::chmod(folder_.Path().c_str(), 0755);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(Content(Target()), "the old save");
+    EXPECT_EQ(ReadWholeFile(Target()), "the old save");
 }
 
 }  // namespace

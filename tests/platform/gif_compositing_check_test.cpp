@@ -19,10 +19,6 @@ using namespace morvane::testing;
 
 using Frame = std::vector<uint32_t>;
 
-uint32_t Argb(const GifColor& c) {
-    return 0xFF000000u | (uint32_t{c.red} << 16) | (uint32_t{c.green} << 8) | c.blue;
-}
-
 // Every frame as a browser shows it: a transparent canvas; a frame's opaque pixels drawn over
 // what is there; then its rectangle kept (0, 1), cleared (2) or put back as it was (3).
 std::vector<Frame> ReferenceFrames(const GifImage& image) {

@@ -23,65 +23,75 @@ GifFrame WithDisposal(GifFrame frame, int disposal) {
 
 // --- compositing -------------------------------------------------------------------------
 
-TEST(GifCompositing, FirstFrameStartsOnATransparentCanvas) {
-    auto picture = Decode(ImageOf(4, 4, {SolidFrame(1, 1, 2, 2, 1)}));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->Width(), 4);
-    EXPECT_EQ(picture->Height(), 4);
-    EXPECT_EQ(PixelAt(*picture, 0, 0, 0), kClearPixel);
-    EXPECT_EQ(PixelAt(*picture, 0, 1, 1), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 0, 2, 2), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 0, 3, 3), kClearPixel);
+// A pixel a decoded frame must show.
+struct PixelCheck {
+    int frame, x, y;
+    uint32_t argb;
+};
+PixelCheck Shows(int frame, int x, int y, uint32_t argb) {
+    return {frame, x, y, argb};
 }
 
-class GifKeepDisposal : public ::testing::TestWithParam<int> {};
+struct CompositingCase {
+    const char* name;
+    GifImage image;
+    std::vector<PixelCheck> pixels;  // checked in this order
+};
 
-TEST_P(GifKeepDisposal, LeavesTheFrameUnderTheNextOne) {
-    auto picture = Decode(ImageOf(
-        4, 4, {WithDisposal(SolidFrame(0, 0, 4, 4, 3), GetParam()), SolidFrame(0, 0, 2, 2, 1)}));
-    ASSERT_EQ(picture->FrameCount(), 2);
-    EXPECT_EQ(PixelAt(*picture, 1, 0, 0), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 1, 1, 1), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 1, 2, 2), kBluePixel);
-    EXPECT_EQ(PixelAt(*picture, 1, 3, 0), kBluePixel);
-    // The first frame is still whole when read after the second.
-    EXPECT_EQ(PixelAt(*picture, 0, 0, 0), kBluePixel);
+GifImage WithBackground(GifImage image, uint8_t background) {
+    image.background = background;
+    return image;
 }
 
-INSTANTIATE_TEST_SUITE_P(UnspecifiedAndDoNotDispose, GifKeepDisposal, ::testing::Values(0, 1));
-
-TEST(GifCompositing, BackgroundDisposalClearsTheRectangleToTransparent) {
-    GifImage image =
-        ImageOf(4, 4,
-                {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1),
-                 WithDisposal(SolidFrame(1, 1, 2, 2, 1), 2), SolidFrame(0, 0, 1, 1, 2)});
-    image.background = 4;  // browsers ignore the background colour; so do we
-    auto picture = Decode(image);
-    ASSERT_EQ(picture->FrameCount(), 3);
-    EXPECT_EQ(PixelAt(*picture, 1, 1, 1), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 1, 1), kClearPixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 2, 2), kClearPixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 3, 3), kBluePixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 0, 0), kGreenPixel);
-}
-
-TEST(GifCompositing, PreviousDisposalRestoresWhatTheFrameCovered) {
-    auto picture =
-        Decode(ImageOf(4, 4,
-                       {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1),
-                        WithDisposal(SolidFrame(1, 1, 2, 2, 1), 3), SolidFrame(3, 3, 1, 1, 2)}));
-    ASSERT_EQ(picture->FrameCount(), 3);
-    EXPECT_EQ(PixelAt(*picture, 1, 1, 1), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 1, 1), kBluePixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 2, 2), kBluePixel);
-    EXPECT_EQ(PixelAt(*picture, 2, 3, 3), kGreenPixel);
-}
-
-TEST(GifCompositing, PreviousDisposalOfTheFirstFrameRestoresTransparency) {
-    auto picture = Decode(
-        ImageOf(3, 3, {WithDisposal(SolidFrame(0, 0, 3, 3, 1), 3), SolidFrame(0, 0, 1, 1, 2)}));
-    EXPECT_EQ(PixelAt(*picture, 1, 0, 0), kGreenPixel);
-    EXPECT_EQ(PixelAt(*picture, 1, 2, 2), kClearPixel);
+TEST(GifCompositing, FramesAreDrawnAndDisposedAsBrowsersDoIt) {
+    const CompositingCase cases[] = {
+        {"the first frame starts on a transparent canvas",
+         ImageOf(4, 4, {SolidFrame(1, 1, 2, 2, 1)}),
+         {Shows(0, 0, 0, kClearPixel), Shows(0, 1, 1, kRedPixel), Shows(0, 2, 2, kRedPixel),
+          Shows(0, 3, 3, kClearPixel)}},
+        // The first frame is still whole when read after the second.
+        {"unspecified disposal leaves the frame under the next one",
+         ImageOf(4, 4, {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 0), SolidFrame(0, 0, 2, 2, 1)}),
+         {Shows(1, 0, 0, kRedPixel), Shows(1, 1, 1, kRedPixel), Shows(1, 2, 2, kBluePixel),
+          Shows(1, 3, 0, kBluePixel), Shows(0, 0, 0, kBluePixel)}},
+        {"do-not-dispose leaves the frame under the next one",
+         ImageOf(4, 4, {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1), SolidFrame(0, 0, 2, 2, 1)}),
+         {Shows(1, 0, 0, kRedPixel), Shows(1, 1, 1, kRedPixel), Shows(1, 2, 2, kBluePixel),
+          Shows(1, 3, 0, kBluePixel), Shows(0, 0, 0, kBluePixel)}},
+        // Browsers ignore the background colour; so do we.
+        {"background disposal clears the rectangle to transparent",
+         WithBackground(
+             ImageOf(4, 4,
+                     {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1),
+                      WithDisposal(SolidFrame(1, 1, 2, 2, 1), 2), SolidFrame(0, 0, 1, 1, 2)}),
+             4),
+         {Shows(1, 1, 1, kRedPixel), Shows(2, 1, 1, kClearPixel), Shows(2, 2, 2, kClearPixel),
+          Shows(2, 3, 3, kBluePixel), Shows(2, 0, 0, kGreenPixel)}},
+        {"previous disposal restores what the frame covered",
+         ImageOf(4, 4,
+                 {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1),
+                  WithDisposal(SolidFrame(1, 1, 2, 2, 1), 3), SolidFrame(3, 3, 1, 1, 2)}),
+         {Shows(1, 1, 1, kRedPixel), Shows(2, 1, 1, kBluePixel), Shows(2, 2, 2, kBluePixel),
+          Shows(2, 3, 3, kGreenPixel)}},
+        {"previous disposal of the first frame restores transparency",
+         ImageOf(3, 3, {WithDisposal(SolidFrame(0, 0, 3, 3, 1), 3), SolidFrame(0, 0, 1, 1, 2)}),
+         {Shows(1, 0, 0, kGreenPixel), Shows(1, 2, 2, kClearPixel)}},
+        {"a frame reaching past the screen is clipped",
+         ImageOf(4, 4, {SolidFrame(2, 2, 4, 4, 1)}),
+         {Shows(0, 3, 3, kRedPixel), Shows(0, 1, 1, kClearPixel)}},
+    };
+    for (const CompositingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PicturePtr picture = Decode(c.image);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->Width(), c.image.width);
+        EXPECT_EQ(picture->Height(), c.image.height);
+        ASSERT_EQ(picture->FrameCount(), static_cast<int>(c.image.frames.size()));
+        for (const PixelCheck& p : c.pixels) {
+            EXPECT_EQ(PixelAt(*picture, p.frame, p.x, p.y), p.argb)
+                << "frame " << p.frame << " at " << p.x << "," << p.y;
+        }
+    }
 }
 
 TEST(GifCompositing, TransparentIndexLetsTheCanvasShowThrough) {
@@ -90,12 +100,9 @@ TEST(GifCompositing, TransparentIndexLetsTheCanvasShowThrough) {
         checker.indices[i] = (i % 2 == 0) ? 1 : 5;
     }
     checker.transparent = 5;
-    GifFrame first = WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1);
-    GifFrame see_through_first = checker;
-    auto over_blue = Decode(ImageOf(4, 4, {first, checker}));
-    auto alone = Decode(ImageOf(4, 4, {see_through_first}));
-    const auto over = FramePixels(*over_blue, 1);
-    const auto single = FramePixels(*alone, 0);
+    const auto over = FramePixels(
+        *Decode(ImageOf(4, 4, {WithDisposal(SolidFrame(0, 0, 4, 4, 3), 1), checker})), 1);
+    const auto single = FramePixels(*Decode(ImageOf(4, 4, {checker})), 0);
     for (std::size_t i = 0; i < over.size(); ++i) {
         EXPECT_EQ(over[i], i % 2 == 0 ? kRedPixel : kBluePixel) << i;
         EXPECT_EQ(single[i], i % 2 == 0 ? kRedPixel : kClearPixel) << i;
@@ -130,18 +137,8 @@ TEST(GifCompositing, InterlacedFramesDecodeLikePlainOnes) {
     const auto expected = FramePixels(*Decode(ImageOf(5, 11, {plain})), 0);
     EXPECT_EQ(FramePixels(*Decode(ImageOf(5, 11, {interlaced})), 0), expected);
     for (int y = 0; y < 11; ++y) {
-        const GifColor c = kTestPalette[(2 * y) % 6];
-        EXPECT_EQ(expected[static_cast<std::size_t>(y) * 5],
-                  0xFF000000u | (uint32_t{c.red} << 16) | (uint32_t{c.green} << 8) | c.blue);
+        EXPECT_EQ(expected[static_cast<std::size_t>(y) * 5], Argb(kTestPalette[(2 * y) % 6]));
     }
-}
-
-TEST(GifCompositing, FrameReachingPastTheScreenIsClipped) {
-    auto picture = Decode(ImageOf(4, 4, {SolidFrame(2, 2, 4, 4, 1)}));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->Width(), 4);
-    EXPECT_EQ(PixelAt(*picture, 0, 3, 3), kRedPixel);
-    EXPECT_EQ(PixelAt(*picture, 0, 1, 1), kClearPixel);
 }
 
 TEST(GifCompositing, ScreenOfZeroSizeTakesTheFirstFramesExtent) {
@@ -223,9 +220,7 @@ TEST(GifDamage, TruncatedFileKeepsTheFramesAndRowsThatArrived) {
     EXPECT_EQ(PixelAt(*result.picture, 1, 31, 31), kBluePixel);
     // The rows that arrived show the third frame, the missing ones the canvas below it.
     const auto last = FramePixels(*result.picture, 2);
-    const GifColor top = kTestPalette[noise.indices[0]];
-    EXPECT_EQ(last[0],
-              0xFF000000u | (uint32_t{top.red} << 16) | (uint32_t{top.green} << 8) | top.blue);
+    EXPECT_EQ(last[0], Argb(kTestPalette[noise.indices[0]]));
     EXPECT_EQ(last.back(), kBluePixel);
 }
 

@@ -57,20 +57,16 @@ TEST(BuiltInPictures, FifteenDistinctPointersWithHotSpotsOnThem) {
 
 TEST(BuiltInPictures, ArrowsPointWithTheirTips) {
     BuiltInPictures builtins;
-    const auto up = builtins.Defaults(PointerRole::kUp)->CursorHotSpot();
-    const auto down = builtins.Defaults(PointerRole::kDown)->CursorHotSpot();
-    const auto left = builtins.Defaults(PointerRole::kLeft)->CursorHotSpot();
-    const auto right = builtins.Defaults(PointerRole::kRight)->CursorHotSpot();
-    const auto up_left = builtins.Defaults(PointerRole::kUpLeft)->CursorHotSpot();
-    const auto down_right = builtins.Defaults(PointerRole::kDownRight)->CursorHotSpot();
-    EXPECT_LT(up->y, 6);
-    EXPECT_GT(down->y, 25);
-    EXPECT_LT(left->x, 6);
-    EXPECT_GT(right->x, 25);
-    EXPECT_TRUE(up_left->x < 10 && up_left->y < 10);
-    EXPECT_TRUE(down_right->x > 21 && down_right->y > 21);
-    const auto normal = builtins.Defaults(PointerRole::kNormal)->CursorHotSpot();
-    EXPECT_TRUE(normal->x < 3 && normal->y < 3);
+    const auto hot = [&builtins](PointerRole role) {
+        return *builtins.Defaults(role)->CursorHotSpot();
+    };
+    EXPECT_LT(hot(PointerRole::kUp).y, 6);
+    EXPECT_GT(hot(PointerRole::kDown).y, 25);
+    EXPECT_LT(hot(PointerRole::kLeft).x, 6);
+    EXPECT_GT(hot(PointerRole::kRight).x, 25);
+    EXPECT_TRUE(hot(PointerRole::kUpLeft).x < 10 && hot(PointerRole::kUpLeft).y < 10);
+    EXPECT_TRUE(hot(PointerRole::kDownRight).x > 21 && hot(PointerRole::kDownRight).y > 21);
+    EXPECT_TRUE(hot(PointerRole::kNormal).x < 3 && hot(PointerRole::kNormal).y < 3);
 }
 
 TEST(BuiltInPictures, EachPictureIsMadeOnceAndDrawnTheSameEveryTime) {

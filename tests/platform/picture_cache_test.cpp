@@ -102,12 +102,5 @@ TEST_F(PictureCacheTest, DroppedPictureStillShownIsReturnedWithoutDecoding) {
     EXPECT_EQ(cache.DecodeCount(), 2);
 }
 
-TEST_F(PictureCacheTest, PictureLargerThanTheBoundIsStillGiven) {
-    PictureCache cache(16);
-    const PictureResult result = cache.Get(WriteGif("big.gif", 2));
-    ASSERT_TRUE(result);
-    EXPECT_EQ(cache.MemoryBytes(), result.picture->MemoryBytes());
-}
-
 }  // namespace
 }  // namespace morvane

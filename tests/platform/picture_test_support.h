@@ -19,6 +19,10 @@ inline constexpr uint32_t kBluePixel = 0xFF0000FF;
 inline constexpr uint32_t kYellowPixel = 0xFFFFFF00;
 inline constexpr uint32_t kClearPixel = 0x00000000;
 
+inline uint32_t Argb(const GifColor& c) {
+    return 0xFF000000u | (uint32_t{c.red} << 16) | (uint32_t{c.green} << 8) | c.blue;
+}
+
 // A frame filled with one palette index.
 inline GifFrame SolidFrame(int left, int top, int width, int height, uint8_t index) {
     GifFrame frame;

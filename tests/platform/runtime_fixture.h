@@ -50,6 +50,24 @@ class StepInput : public InputSource {
     int requests_ = 0;
 };
 
+// A step that acts, then lets the loop go on asking for input.
+inline StepInput::Step Act(std::function<void()> act) {
+    return [act = std::move(act)] {
+        act();
+        return InputStep::Continue();
+    };
+}
+
+// Makes a timer (a Timer or a timer control) tick once, `interval` ms from now, and act.
+template <typename AnyTimer>
+void OneShot(AnyTimer& timer, int interval, std::function<void()> act) {
+    timer.OnTimer = [&timer, act = std::move(act)] {
+        timer.SetEnabled(false);
+        act();
+    };
+    timer.SetInterval(interval);
+}
+
 // Records what happened, in order.
 struct Journal {
     std::vector<std::string> lines;

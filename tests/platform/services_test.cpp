@@ -31,17 +31,20 @@ TEST(HeadlessMessageBoxTest, EscapesControlCharactersFromGameData) {
     EXPECT_EQ(out.str(), "msgbox: a\\x00b | tab\\there\\x1B[2J\\x7F\\x01\xC3\xBF end\n");
 }
 
+// Asks a box with no title or text.
+MsgBoxResult Ask(HeadlessMessageBox& box, MsgBoxButtons buttons,
+                 MsgBoxIcon icon = MsgBoxIcon::kNone) {
+    return box.Show({"", "", buttons, icon});
+}
+
 TEST(HeadlessMessageBoxTest, UnansweredBoxesTakeTheirDefaultAnswer) {
     std::ostringstream out;
     HeadlessMessageBox box(out);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkOnly, MsgBoxIcon::kNone}), MsgBoxResult::kOk);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion}), MsgBoxResult::kNo);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kRetryCancel, MsgBoxIcon::kNone}),
-              MsgBoxResult::kCancel);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkCancel, MsgBoxIcon::kNone}),
-              MsgBoxResult::kCancel);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kAbortRetryIgnore, MsgBoxIcon::kNone}),
-              MsgBoxResult::kAbort);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kOkOnly), MsgBoxResult::kOk);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kYesNo, MsgBoxIcon::kQuestion), MsgBoxResult::kNo);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kRetryCancel), MsgBoxResult::kCancel);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kOkCancel), MsgBoxResult::kCancel);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kAbortRetryIgnore), MsgBoxResult::kAbort);
 }
 
 TEST(HeadlessMessageBoxTest, QueuedAnswersGoToTheBoxesThatOfferThem) {
@@ -50,11 +53,10 @@ TEST(HeadlessMessageBoxTest, QueuedAnswersGoToTheBoxesThatOfferThem) {
     box.QueueAnswer(MsgBoxResult::kYes);
     box.QueueAnswer(MsgBoxResult::kCancel);
     // An OK box does not offer Yes: the answer waits for the question it was meant for.
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkOnly, MsgBoxIcon::kNone}), MsgBoxResult::kOk);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kOkOnly), MsgBoxResult::kOk);
     EXPECT_EQ(box.QueuedAnswers(), 2u);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kYesNo, MsgBoxIcon::kNone}), MsgBoxResult::kYes);
-    EXPECT_EQ(box.Show({"", "", MsgBoxButtons::kOkCancel, MsgBoxIcon::kNone}),
-              MsgBoxResult::kCancel);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kYesNo), MsgBoxResult::kYes);
+    EXPECT_EQ(Ask(box, MsgBoxButtons::kOkCancel), MsgBoxResult::kCancel);
     EXPECT_EQ(box.QueuedAnswers(), 0u);
 }
 

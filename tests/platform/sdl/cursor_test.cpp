@@ -10,7 +10,6 @@ namespace {
 class CursorTest : public testing::SdlTest {
   protected:
     CursorTest() {
-        main_.Show();
         main_.Animation.SetMousePointer(ScreenPointer::kCustom);
         main_.Animation.SetMouseIcon(hand_);
     }
@@ -18,7 +17,6 @@ class CursorTest : public testing::SdlTest {
     PicturePtr hand_ = std::make_shared<const sdl::MemoryPicture>(
         16, 16, std::vector<std::vector<uint32_t>>{std::vector<uint32_t>(256, 0xFFFFFFFFu)},
         std::vector<int>{}, HotSpot{3, 2});
-    testing::SceneWindow main_{runtime_.desktop};
 };
 
 TEST_F(CursorTest, TheCursorChangesOnlyWhenThePointerToShowChanges) {

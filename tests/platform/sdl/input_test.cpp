@@ -15,13 +15,12 @@ namespace {
 
 using testing::PushClick;
 using testing::PushKey;
+using testing::PushMove;
 using testing::PushText;
-using testing::SceneWindow;
 
 class InputTest : public testing::SdlTest {
   protected:
     InputTest() {
-        main_.Show();
         main_.Animation.OnClick = [this] { clicks_.push_back("Animation_Click(1)"); };
         main_.ScnImg.OnClick = [this] { clicks_.push_back("ScnImg_Click"); };
         main_.Animation.OnMouseMove = [this](const MouseArgs& args) {
@@ -29,13 +28,6 @@ class InputTest : public testing::SdlTest {
         };
     }
 
-    // Takes what SDL has queued and runs it, as the waiting loop does.
-    void Deliver() {
-        runtime_.window.PollEvents();
-        runtime_.loop.PumpEvents();
-    }
-
-    SceneWindow main_{runtime_.desktop};
     std::vector<std::string> clicks_;
     std::vector<Point> moves_;
 };
@@ -58,11 +50,7 @@ TEST_F(InputTest, AClickAtAScaledWindowSizeReachesTheObjectUnderIt) {
 TEST_F(InputTest, LetterboxedPointsMapBackAndTheLetterboxHitsNothing) {
     runtime_.window.Resize(1000, 600);
     runtime_.window.SetScaling(sdl::Scaling::kSmooth);
-    SDL_Event move{};
-    move.type = SDL_MOUSEMOTION;
-    move.motion.x = 100 + 48 + 100 + 7;
-    move.motion.y = 56 + 50 + 9;
-    SDL_PushEvent(&move);
+    PushMove({100 + 48 + 100 + 7, 56 + 50 + 9});
     Deliver();
     EXPECT_EQ(moves_, (std::vector<Point>{Point{7, 9}}));
     EXPECT_EQ(runtime_.desktop.PointerPosition(), (Point{48 + 100 + 7, 56 + 50 + 9}));
@@ -169,11 +157,7 @@ TEST_F(InputTest, TheWheelScrollsTheListUnderThePointer) {
     for (int i = 0; i < 10; ++i) {
         list.AddItem("Saved game " + std::to_string(i));
     }
-    SDL_Event move{};
-    move.type = SDL_MOUSEMOTION;
-    move.motion.x = 50;
-    move.motion.y = 20;
-    SDL_PushEvent(&move);
+    PushMove({50, 20});
     SDL_Event wheel{};
     wheel.type = SDL_MOUSEWHEEL;
     wheel.wheel.y = -1;

@@ -16,8 +16,6 @@ using testing::ScriptedUser;
 
 class MessageBoxTest : public testing::SdlTest {
   protected:
-    MessageBoxTest() { main_.Show(); }
-
     Window* Box() const { return runtime_.desktop.TopModal(); }
 
     // The button of the open box with this caption.
@@ -42,8 +40,6 @@ class MessageBoxTest : public testing::SdlTest {
         runtime_.loop.SetInputSource(&runtime_.window);
         return answer;
     }
-
-    testing::SceneWindow main_{runtime_.desktop};
 };
 
 TEST_F(MessageBoxTest, TheBoxIsDrawnInTheCanvasAndAnsweredByAClick) {

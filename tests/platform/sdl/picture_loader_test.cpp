@@ -4,11 +4,11 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "platform/gif_writer.h"
 #include "platform/picture_test_support.h"
+#include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_image_decoder.h"
 #include "support/runtime_errors.h"
 #include "support/temp_folder.h"
@@ -32,28 +32,6 @@ uint32_t Reference(int x, int y) {
         return kGreenPixel;
     }
     return x < kSide / 2 ? kRedPixel : kBluePixel;
-}
-
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-
-std::unique_ptr<SDL_Surface, SurfaceDeleter> ReferenceSurface() {
-    std::unique_ptr<SDL_Surface, SurfaceDeleter> surface(
-        SDL_CreateRGBSurfaceWithFormat(0, kSide, kSide, 32, SDL_PIXELFORMAT_ARGB8888));
-    for (int y = 0; y < kSide; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
-                                                y * surface->pitch);
-        for (int x = 0; x < kSide; ++x) {
-            row[x] = Reference(x, y);
-        }
-    }
-    return surface;
-}
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void PutU16(std::string& out, int value) {
@@ -96,6 +74,11 @@ std::string IconBitmap(int side, bool reference) {
     return out;
 }
 
+// The bytes with some of them, from `at` on, written over.
+std::string Patched(std::string bytes, std::size_t at, const std::string& with) {
+    return bytes.replace(at, with.size(), with);
+}
+
 struct IconEntry {
     int side;
     std::string data;
@@ -129,6 +112,25 @@ std::string IconFile(int type, const std::vector<IconEntry>& entries) {
 
 class PictureLoaderTest : public ::testing::Test {
   protected:
+    // The reference image as the image library writes it in a format ("bmp", "png", "jpg").
+    std::string Saved(const std::string& format) {
+        const sdl::SurfaceHandle surface(
+            SDL_CreateRGBSurfaceWithFormat(0, kSide, kSide, 32, SDL_PIXELFORMAT_ARGB8888));
+        for (int y = 0; y < kSide; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
+                                                    y * surface->pitch);
+            for (int x = 0; x < kSide; ++x) {
+                row[x] = Reference(x, y);
+            }
+        }
+        const auto path = folder_.Path() / ("saved." + format);
+        const int failed = format == "bmp"   ? SDL_SaveBMP(surface.get(), path.c_str())
+                           : format == "png" ? IMG_SavePNG(surface.get(), path.c_str())
+                                             : IMG_SaveJPG(surface.get(), path.c_str(), 95);
+        EXPECT_EQ(failed, 0) << SDL_GetError();
+        return ReadWholeFile(path);
+    }
+
     void ExpectReference(const PictureResult& result, bool transparent_corner) {
         ASSERT_TRUE(result) << result.detail;
         const Picture& picture = *result.picture;
@@ -149,22 +151,44 @@ class PictureLoaderTest : public ::testing::Test {
     TempFolder folder_;
 };
 
-TEST_F(PictureLoaderTest, ReadsBmpAndPngExactly) {
-    auto surface = ReferenceSurface();
-    const auto bmp = folder_.Path() / "picture.bmp";
-    const auto png = folder_.Path() / "picture.png";
-    ASSERT_EQ(SDL_SaveBMP(surface.get(), bmp.string().c_str()), 0) << SDL_GetError();
-    ASSERT_EQ(IMG_SavePNG(surface.get(), png.string().c_str()), 0) << SDL_GetError();
-    ExpectReference(LoadPicture(bmp, &kStills), false);
-    ExpectReference(LoadPicture(png, &kStills), false);
-    EXPECT_EQ(LoadPicture(png, &kStills).picture->SourceName(), png.string());
+// Every format the reference image is stored in reads back exactly; the largest image of an
+// icon is taken, and a cursor's hot spot is kept on the picture.
+TEST_F(PictureLoaderTest, ReadsEveryLosslessFormatExactly) {
+    const struct {
+        const char* name;
+        std::string content;
+        bool transparent_corner;
+        std::optional<HotSpot> hot_spot;
+    } cases[] = {
+        {"picture.bmp", Saved("bmp"), false, std::nullopt},
+        {"picture.png", Saved("png"), false, std::nullopt},
+        {"modern.ico", IconFile(1, {{kSide, Saved("png")}}), false, std::nullopt},
+        // The format comes from the content, not the name.
+        {"really-png.gif", Saved("png"), false, std::nullopt},
+        {"item.ico", IconFile(1, {{4, IconBitmap(4, false)}, {kSide, IconBitmap(kSide, true)}}),
+         true, std::nullopt},
+        {"hand.cur", IconFile(2, {{kSide, IconBitmap(kSide, true), 5, 3}}), true, HotSpot{5, 3}},
+        {"odd.cur", IconFile(2, {{kSide, IconBitmap(kSide, true), 300, 2}}), true,
+         HotSpot{kSide - 1, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder_.Write(c.name, c.content);
+        const PictureResult result = LoadPicture(path, &kStills);
+        ExpectReference(result, c.transparent_corner);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result.picture->SourceName(), path.string());
+        const auto hot_spot = result.picture->CursorHotSpot();
+        ASSERT_EQ(hot_spot.has_value(), c.hot_spot.has_value());
+        if (hot_spot) {
+            EXPECT_EQ(hot_spot->x, c.hot_spot->x);
+            EXPECT_EQ(hot_spot->y, c.hot_spot->y);
+        }
+    }
 }
 
 TEST_F(PictureLoaderTest, ReadsJpegWithinItsLoss) {
-    auto surface = ReferenceSurface();
-    const auto jpg = folder_.Path() / "picture.jpg";
-    ASSERT_EQ(IMG_SaveJPG(surface.get(), jpg.string().c_str(), 95), 0) << SDL_GetError();
-    const PictureResult result = LoadPicture(jpg, &kStills);
+    const PictureResult result = LoadPicture(folder_.Write("picture.jpg", Saved("jpg")), &kStills);
     ASSERT_TRUE(result) << result.detail;
     ASSERT_EQ(result.picture->Width(), kSide);
     const auto pixels = FramePixels(*result.picture, 0);
@@ -181,47 +205,7 @@ TEST_F(PictureLoaderTest, ReadsJpegWithinItsLoss) {
     EXPECT_TRUE(near(pixels[static_cast<std::size_t>(kSide - 1) * kSide + 1], kRedPixel));
 }
 
-TEST_F(PictureLoaderTest, ReadsIconsAndPicksTheLargestImage) {
-    const auto path = folder_.Write(
-        "item.ico", IconFile(1, {{4, IconBitmap(4, false)}, {kSide, IconBitmap(kSide, true)}}));
-    const PictureResult result = LoadPicture(path, &kStills);
-    ExpectReference(result, true);
-    EXPECT_FALSE(result.picture->CursorHotSpot());
-}
-
-TEST_F(PictureLoaderTest, CursorKeepsItsHotSpot) {
-    const auto path =
-        folder_.Write("hand.cur", IconFile(2, {{kSide, IconBitmap(kSide, true), 5, 3}}));
-    const PictureResult result = LoadPicture(path, &kStills);
-    ExpectReference(result, true);
-    ASSERT_TRUE(result.picture->CursorHotSpot());
-    EXPECT_EQ(result.picture->CursorHotSpot()->x, 5);
-    EXPECT_EQ(result.picture->CursorHotSpot()->y, 3);
-}
-
-TEST_F(PictureLoaderTest, CursorHotSpotOutsideThePictureIsKeptOnIt) {
-    const auto path =
-        folder_.Write("odd.cur", IconFile(2, {{kSide, IconBitmap(kSide, true), 300, 2}}));
-    const PictureResult result = LoadPicture(path, &kStills);
-    ASSERT_TRUE(result) << result.detail;
-    EXPECT_EQ(result.picture->CursorHotSpot()->x, kSide - 1);
-    EXPECT_EQ(result.picture->CursorHotSpot()->y, 2);
-}
-
-TEST_F(PictureLoaderTest, IconMayHoldAPngImage) {
-    auto surface = ReferenceSurface();
-    const auto png = folder_.Path() / "inner.png";
-    ASSERT_EQ(IMG_SavePNG(surface.get(), png.string().c_str()), 0);
-    const auto path = folder_.Write("modern.ico", IconFile(1, {{kSide, ReadAll(png)}}));
-    ExpectReference(LoadPicture(path, &kStills), false);
-}
-
-TEST_F(PictureLoaderTest, FormatComesFromTheContentNotTheName) {
-    auto surface = ReferenceSurface();
-    const auto png_named_gif = folder_.Path() / "really-png.gif";
-    ASSERT_EQ(IMG_SavePNG(surface.get(), png_named_gif.string().c_str()), 0);
-    ExpectReference(LoadPicture(png_named_gif, &kStills), false);
-
+TEST_F(PictureLoaderTest, AGifNamedLikeAnotherFormatIsReadAsAGif) {
     const auto gif_named_bmp = folder_.Write(
         "really-gif.bmp",
         EncodeGif(ImageOf(2, 2, {SolidFrame(0, 0, 2, 2, 1), SolidFrame(0, 0, 1, 1, 2)})));
@@ -239,62 +223,37 @@ TEST_F(PictureLoaderTest, MissingFileIsFileNotFound) {
     }
 }
 
+// Unreadable content, and headers claiming huge or damaged sizes, which are refused before
+// decoding.
 TEST_F(PictureLoaderTest, UnreadableContentIsInvalidPicture) {
-    auto surface = ReferenceSurface();
-    const auto png = folder_.Path() / "whole.png";
-    ASSERT_EQ(IMG_SavePNG(surface.get(), png.string().c_str()), 0);
-    const std::string whole_png = ReadAll(png);
+    const std::string png = Saved("png");
+    const std::string jpg = Saved("jpg");
+    const std::size_t frame_header = jpg.find("\xFF\xC0");
+    ASSERT_NE(frame_header, std::string::npos);
     const std::string cursor = IconFile(2, {{kSide, IconBitmap(kSide, true)}});
-    const std::vector<std::pair<std::string, std::string>> broken{
+    const std::pair<std::string, std::string> broken[] = {
         {"empty.gif", ""},
         {"text.gif", "not a picture at all"},
-        {"cut.png", whole_png.substr(0, whole_png.size() / 2)},
+        {"cut.png", png.substr(0, png.size() / 2)},
         {"cut.bmp", std::string("BM") + std::string(10, '\0')},
         {"cut.jpg", "\xFF\xD8\xFF\xE0"},
         {"cut.cur", cursor.substr(0, 30)},
         {"wild.ico", IconFile(1, {{kSide, "xx"}}).substr(0, 14) + std::string(8, '\xFF')},
         {"picture.wmf", std::string("\xD7\xCD\xC6\x9A", 4) + std::string(40, '\0')},
+        // 65535 x 65535.
+        {"huge.bmp", Patched(Saved("bmp"), 18, std::string("\xFF\xFF\x00\x00\xFF\xFF\x00\x00", 8))},
+        {"huge.png", Patched(png, 16, std::string("\x00\x01\x00\x00\x00\x01\x00\x00", 8))},
+        // Sides near four thousand million pixels, whose product overflowed the size check.
+        {"vast.png", Patched(png, 16, "\xFF\xFF\xFF\xEF\xFF\xFF\xFF\x0C")},
+        {"huge.jpg", Patched(jpg, frame_header + 5, "\xFF\xF0\xFF\xF0")},
+        // A chunk length running past the end of the file.
+        {"long-chunk.png", Patched(png, 33, "\x7F")},
     };
     for (const auto& [name, content] : broken) {
         const PictureResult result = LoadPicture(folder_.Write(name, content), &kStills);
         EXPECT_FALSE(result) << name;
         EXPECT_EQ(result.error, ErrorNumber::kInvalidPictureFormat) << name;
         EXPECT_THROW(result.ValueOrRaise(), RuntimeError) << name;
-    }
-}
-
-TEST_F(PictureLoaderTest, HeadersClaimingHugeOrDamagedSizesAreRefusedBeforeDecoding) {
-    auto surface = ReferenceSurface();
-    const auto bmp = folder_.Path() / "source.bmp";
-    const auto png = folder_.Path() / "source.png";
-    const auto jpg = folder_.Path() / "source.jpg";
-    ASSERT_EQ(SDL_SaveBMP(surface.get(), bmp.string().c_str()), 0);
-    ASSERT_EQ(IMG_SavePNG(surface.get(), png.string().c_str()), 0);
-    ASSERT_EQ(IMG_SaveJPG(surface.get(), jpg.string().c_str(), 90), 0);
-
-    std::string huge_bmp = ReadAll(bmp);
-    huge_bmp.replace(18, 8, "\xFF\xFF\x00\x00\xFF\xFF\x00\x00");  // 65535 x 65535
-    std::string huge_png = ReadAll(png);
-    huge_png.replace(16, 8, std::string("\x00\x01\x00\x00\x00\x01\x00\x00", 8));
-    // Sides near four thousand million pixels, whose product overflowed the size check.
-    std::string vast_png = ReadAll(png);
-    vast_png.replace(16, 8, std::string("\xFF\xFF\xFF\xEF\xFF\xFF\xFF\x0C", 8));
-    std::string huge_jpg = ReadAll(jpg);
-    const std::size_t frame_header = huge_jpg.find("\xFF\xC0");
-    ASSERT_NE(frame_header, std::string::npos);
-    huge_jpg.replace(frame_header + 5, 4, "\xFF\xF0\xFF\xF0");
-    // A chunk length running past the end of the file.
-    std::string long_chunk = ReadAll(png);
-    long_chunk[33] = '\x7F';
-    for (const auto& [name, content] :
-         std::vector<std::pair<std::string, std::string>>{{"huge.bmp", huge_bmp},
-                                                          {"huge.png", huge_png},
-                                                          {"vast.png", vast_png},
-                                                          {"huge.jpg", huge_jpg},
-                                                          {"long-chunk.png", long_chunk}}) {
-        const PictureResult result = LoadPicture(folder_.Write(name, content), &kStills);
-        EXPECT_FALSE(result) << name;
-        EXPECT_EQ(result.error, ErrorNumber::kInvalidPictureFormat) << name;
     }
 }
 

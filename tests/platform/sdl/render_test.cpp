@@ -13,7 +13,6 @@ using testing::kBlack;
 using testing::kObjectGreen;
 using testing::kObjectRed;
 using testing::kSceneBlue;
-using testing::SceneWindow;
 using testing::SolidPicture;
 
 // An object whose playback has reached a given frame, as the animated picture control reports.
@@ -27,12 +26,7 @@ class PlayingPicture : public Control {
     int frame_;
 };
 
-class RenderTest : public testing::SdlTest {
-  protected:
-    RenderTest() { main_.Show(); }
-
-    SceneWindow main_{runtime_.desktop};
-};
+using RenderTest = testing::SdlTest;
 
 TEST_F(RenderTest, ScenePictureAndObjectAppearAtTheirScenePositions) {
     runtime_.window.Refresh();

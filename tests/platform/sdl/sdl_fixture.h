@@ -33,11 +33,13 @@ inline PicturePtr FramesPicture(int width, int height, const std::vector<uint32_
     return std::make_shared<const sdl::MemoryPicture>(width, height, std::move(frames));
 }
 
-// Synthesizes what SDL delivers for a click at a point of the system window.
-inline void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT) {
+// Synthesizes what SDL delivers for a click at a point of a system window (`window_id` 0: the
+// game window).
+inline void PushClick(Point window_point, Uint8 button = SDL_BUTTON_LEFT, Uint32 window_id = 0) {
     for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
         SDL_Event event{};
         event.type = type;
+        event.button.windowID = window_id;
         event.button.button = button;
         event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         event.button.clicks = 1;
@@ -77,6 +79,14 @@ inline void PushKey(SDL_Keycode key, Uint16 modifiers = 0) {
     }
 }
 
+inline void PushMove(Point window_point) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = window_point.x;
+    event.motion.y = window_point.y;
+    SDL_PushEvent(&event);
+}
+
 inline void PushText(const char* utf8) {
     SDL_Event event{};
     event.type = SDL_TEXTINPUT;
@@ -99,9 +109,17 @@ class SceneWindow : public Window {
     PictureBox Animation{ScnImg, "Animation", 1};
 };
 
-// A player in a window under SDL's headless video driver.
+// A player in a window under SDL's headless video driver, the small main window shown.
 class SdlTest : public ::testing::Test {
   protected:
+    SdlTest() { main_.Show(); }
+
+    // Takes what SDL has queued and runs it, as the waiting loop does.
+    void Deliver() {
+        runtime_.window.PollEvents();
+        runtime_.loop.PumpEvents();
+    }
+
     uint32_t CanvasAt(Point p) {
         const auto pixels = runtime_.window.ReadCanvas();
         return pixels[static_cast<std::size_t>(p.y) * sdl::GameWindow::kCanvasWidth + p.x];
@@ -113,6 +131,7 @@ class SdlTest : public ::testing::Test {
     }
 
     WindowRuntime runtime_;
+    SceneWindow main_{runtime_.desktop};
 };
 
 }  // namespace morvane::testing

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace morvane::sdl {
@@ -20,6 +21,11 @@ struct PlaceCase {
     Point expected;
 };
 
+PlaceCase Place(const char* what, Rect game, std::vector<Rect> taken, int width, int height,
+                Point expected) {
+    return {what, game, std::move(taken), width, height, expected};
+}
+
 class PlaceBesideTest : public ::testing::TestWithParam<PlaceCase> {};
 
 TEST_P(PlaceBesideTest, OpensBesideTheGameWhereTheScreenAllows) {
@@ -34,39 +40,18 @@ constexpr int kRight = 560 + 800 + kBesideGap;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlaceBesideTest,
-    ::testing::Values(
-        PlaceCase{
-            "right of the game, level with its top", kCentredGame, {}, 520, 400, {kRight, 252}},
-        PlaceCase{"below the window already there",
-                  kCentredGame,
-                  {{kRight, 252, 520, 100}},
-                  520,
-                  400,
-                  {kRight, 252 + 100 + kBesideGap}},
-        PlaceCase{"at the top of the screen when below does not fit",
-                  kCentredGame,
-                  {{kRight, 600, 520, 300}},
-                  520,
-                  400,
-                  {kRight, 24}},
-        PlaceCase{"left of the game when the right column is full",
-                  kCentredGame,
-                  {{kRight, 252, 520, 600}},
-                  420,
-                  456,
-                  {560 - kBesideGap - 420, 252}},
-        PlaceCase{"left of a game pushed to the right edge",
-                  {1100, 100, 800, 600},
-                  {},
-                  300,
-                  200,
-                  {1100 - kBesideGap - 300, 100}},
-        PlaceCase{"raised to the screen when the game sits low",
-                  {560, 700, 800, 300},
-                  {},
-                  400,
-                  500,
-                  {kRight, 24}}));
+    ::testing::Values(Place("right of the game, level with its top", kCentredGame, {}, 520, 400,
+                            {kRight, 252}),
+                      Place("below the window already there", kCentredGame,
+                            {{kRight, 252, 520, 100}}, 520, 400, {kRight, 252 + 100 + kBesideGap}),
+                      Place("at the top of the screen when below does not fit", kCentredGame,
+                            {{kRight, 600, 520, 300}}, 520, 400, {kRight, 24}),
+                      Place("left of the game when the right column is full", kCentredGame,
+                            {{kRight, 252, 520, 600}}, 420, 456, {560 - kBesideGap - 420, 252}),
+                      Place("left of a game pushed to the right edge", {1100, 100, 800, 600}, {},
+                            300, 200, {1100 - kBesideGap - 300, 100}),
+                      Place("raised to the screen when the game sits low", {560, 700, 800, 300}, {},
+                            400, 500, {kRight, 24})));
 
 TEST(PlaceBesideCascadeTest, WithNoRoomBesideTheGameWindowsCascadeOverItOnTheScreen) {
     // The game fills the screen: nothing fits beside it.

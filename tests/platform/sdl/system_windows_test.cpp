@@ -12,8 +12,6 @@
 namespace morvane {
 namespace {
 
-using testing::SceneWindow;
-
 constexpr uint32_t kButtonFace = 0xFFC0C0C0u;
 
 // A small author's window over the scene view, with one button.
@@ -40,39 +38,27 @@ void PushWindowEvent(Uint32 id, SDL_WindowEventID what) {
     SDL_PushEvent(&event);
 }
 
-// A click at a point of the system window with SDL id `id` (0: the game window).
-void PushClickIn(Uint32 id, Point at) {
-    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.windowID = id;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.button.clicks = 1;
-        event.button.x = at.x;
-        event.button.y = at.y;
-        SDL_PushEvent(&event);
-    }
-}
-
 using testing::ScriptedUser;
 
 class SystemWindowsTest : public testing::SdlTest {
   protected:
     SystemWindowsTest() {
-        main_.Show();
         main_.ScnImg.OnClick = [this] { clicks_.push_back("ScnImg_Click"); };
         tool_.Command.OnClick = [this] { clicks_.push_back("cc_Click"); };
         tool_.SetOwnSystemWindow(true);
         runtime_.window.SetMainWindow(&main_);
     }
 
+    void OpenTool() {
+        tool_.ShowOwned(main_);
+        runtime_.window.Refresh();
+    }
+
     sdl::SystemWindows& Own() { return runtime_.window.OwnWindows(); }
     SDL_Window* ToolNative() { return Own().NativeWindowOf(tool_); }
 
     void Deliver() {
-        runtime_.window.PollEvents();
-        runtime_.loop.PumpEvents();
+        SdlTest::Deliver();
         runtime_.window.Refresh();
     }
 
@@ -83,14 +69,12 @@ class SystemWindowsTest : public testing::SdlTest {
         return pixels.at(static_cast<std::size_t>(at.y) * width + at.x);
     }
 
-    SceneWindow main_{runtime_.desktop};
     ToolWindow tool_{runtime_.desktop};
     std::vector<std::string> clicks_;
 };
 
 TEST_F(SystemWindowsTest, AWindowOfItsOwnOpensSizedAndTitledAndLeavesTheCanvas) {
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     SDL_Window* native = ToolNative();
     ASSERT_NE(native, nullptr);
     int width = 0;
@@ -115,32 +99,30 @@ TEST_F(SystemWindowsTest, AWindowOfItsOwnOpensSizedAndTitledAndLeavesTheCanvas) 
 }
 
 TEST_F(SystemWindowsTest, ItsInputReachesOnlyItsWindowInTheWindowsCoordinates) {
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     const Uint32 id = IdOf(ToolNative());
     ASSERT_NE(id, 0u);
 
-    PushClickIn(id, {80, 50});
+    testing::PushClick({80, 50}, SDL_BUTTON_LEFT, id);
     Deliver();
     EXPECT_EQ(clicks_, std::vector<std::string>{"cc_Click"});
 
     // The same point of the model's screen on the game window reaches the scene below.
     clicks_.clear();
-    PushClickIn(0, runtime_.window.Layout().CanvasToWindow({200 + 80, 150 + 50}));
+    testing::PushClick(runtime_.window.Layout().CanvasToWindow({200 + 80, 150 + 50}));
     Deliver();
     EXPECT_EQ(clicks_, std::vector<std::string>{"ScnImg_Click"});
 
     // Outside the button, in its own window: the window itself, never the scene.
     clicks_.clear();
-    PushClickIn(id, {250, 100});
+    testing::PushClick({250, 100}, SDL_BUTTON_LEFT, id);
     Deliver();
     EXPECT_TRUE(clicks_.empty());
     EXPECT_TRUE(runtime_.desktop.Reachable(tool_.Command));
 }
 
 TEST_F(SystemWindowsTest, KeyboardFocusActivatesTheWindowItComesTo) {
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     main_.Show();
     ASSERT_EQ(runtime_.desktop.ActiveWindow(), &main_);
     PushWindowEvent(IdOf(ToolNative()), SDL_WINDOWEVENT_FOCUS_GAINED);
@@ -152,8 +134,7 @@ TEST_F(SystemWindowsTest, KeyboardFocusActivatesTheWindowItComesTo) {
 }
 
 TEST_F(SystemWindowsTest, ItGoesWithItsWindowAndWithItsOwnersMinimising) {
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     SDL_Window* native = ToolNative();
     ASSERT_NE(native, nullptr);
 
@@ -162,8 +143,7 @@ TEST_F(SystemWindowsTest, ItGoesWithItsWindowAndWithItsOwnersMinimising) {
     EXPECT_EQ(ToolNative(), nullptr);
     EXPECT_NE(SDL_GetWindowFlags(native) & SDL_WINDOW_HIDDEN, 0u);
 
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     EXPECT_EQ(ToolNative(), native) << "shown again in the same system window";
 
     main_.SetMinimized(true);
@@ -175,8 +155,7 @@ TEST_F(SystemWindowsTest, ItGoesWithItsWindowAndWithItsOwnersMinimising) {
 }
 
 TEST_F(SystemWindowsTest, ItsCloseButtonHidesTheWindowOrAsksItsHandler) {
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     const Uint32 id = IdOf(ToolNative());
     PushWindowEvent(id, SDL_WINDOWEVENT_CLOSE);
     Deliver();
@@ -188,8 +167,7 @@ TEST_F(SystemWindowsTest, ItsCloseButtonHidesTheWindowOrAsksItsHandler) {
         ++asked;
         tool_.Hide();
     };
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     PushWindowEvent(id, SDL_WINDOWEVENT_CLOSE);
     Deliver();
     EXPECT_EQ(asked, 1);
@@ -199,8 +177,7 @@ TEST_F(SystemWindowsTest, ItsCloseButtonHidesTheWindowOrAsksItsHandler) {
 TEST_F(SystemWindowsTest, ClosingTheGameWindowEndsTheGameWhileAWindowBesideItIsOpen) {
     int asked = 0;
     runtime_.window.OnCloseRequested = [&] { ++asked; };
-    tool_.ShowOwned(main_);
-    runtime_.window.Refresh();
+    OpenTool();
     PushWindowEvent(IdOf(runtime_.window.NativeWindow()), SDL_WINDOWEVENT_CLOSE);
     Deliver();
     EXPECT_EQ(asked, 1);
@@ -212,8 +189,8 @@ TEST_F(SystemWindowsTest, WhileItIsModalTheGameTakesNoClicksAndClosingItEndsItsL
     // button, then its close button.
     ScriptedUser user(runtime_.window, [this] {
         const Uint32 id = IdOf(ToolNative());
-        PushClickIn(0, runtime_.window.Layout().CanvasToWindow({100, 300}));
-        PushClickIn(id, {80, 50});
+        testing::PushClick(runtime_.window.Layout().CanvasToWindow({100, 300}));
+        testing::PushClick({80, 50}, SDL_BUTTON_LEFT, id);
         PushWindowEvent(id, SDL_WINDOWEVENT_CLOSE);
     });
     // Should the loop not end, the test ends it rather than waiting for ever.

@@ -5,6 +5,7 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -18,7 +19,9 @@
 #include "platform/game_paths.h"
 #include "platform/gif_writer.h"
 #include "platform/picture_service.h"
+#include "platform/picture_test_support.h"
 #include "platform/sdl/sdl_fixture.h"
+#include "platform/sdl/sdl_handles.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -36,30 +39,24 @@ GifColor ToGif(uint32_t argb) {
 
 // A scene of sky over a floor, the floor starting at `floor_top`.
 GifImage SceneGif(int floor_top) {
-    GifImage gif{Main::kSceneWidth, Main::kSceneHeight, {ToGif(kSky), ToGif(kFloor)}, 0, {}, {}};
-    GifFrame frame{0, 0, gif.width, gif.height, {}, {}, 0, {}, 0, false};
-    for (int y = 0; y < gif.height; ++y) {
-        frame.indices.insert(frame.indices.end(), static_cast<std::size_t>(gif.width),
-                             static_cast<uint8_t>(y < floor_top ? 0 : 1));
-    }
-    gif.frames.push_back(std::move(frame));
+    GifImage gif =
+        testing::ImageOf(Main::kSceneWidth, Main::kSceneHeight,
+                         {testing::SolidFrame(0, 0, Main::kSceneWidth, Main::kSceneHeight, 1)});
+    gif.global_palette = {ToGif(kSky), ToGif(kFloor)};
+    std::fill_n(gif.frames[0].indices.begin(), floor_top * gif.width, 0);
     return gif;
 }
 
 // An object of two frames, each of one colour, 100 ms apiece, looping.
 GifImage ObjectGif(int width, int height) {
-    GifImage gif{width, height, {ToGif(kFirstFrame), ToGif(kSecondFrame)}, 0, 0, {}};
-    for (const uint8_t index : {uint8_t{0}, uint8_t{1}}) {
-        gif.frames.push_back({0,
-                              0,
-                              width,
-                              height,
-                              std::vector<uint8_t>(static_cast<std::size_t>(width) * height, index),
-                              {},
-                              1,
-                              {},
-                              10,
-                              false});
+    GifImage gif = testing::ImageOf(
+        width, height,
+        {testing::SolidFrame(0, 0, width, height, 0), testing::SolidFrame(0, 0, width, height, 1)});
+    gif.global_palette = {ToGif(kFirstFrame), ToGif(kSecondFrame)};
+    gif.repeat = 0;
+    for (GifFrame& frame : gif.frames) {
+        frame.disposal = 1;
+        frame.delay_cs = 10;
     }
     return gif;
 }
@@ -78,15 +75,11 @@ class Screenshot {
         if (std::system(("import -window root '" + file.string() + "'").c_str()) != 0) {
             return;
         }
-        SDL_Surface* loaded = IMG_Load(file.string().c_str());
-        if (loaded != nullptr) {
-            surface_ = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-            SDL_FreeSurface(loaded);
+        const sdl::SurfaceHandle loaded(IMG_Load(file.string().c_str()));
+        if (loaded) {
+            surface_.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
         }
     }
-    ~Screenshot() { SDL_FreeSurface(surface_); }
-    Screenshot(const Screenshot&) = delete;
-    Screenshot& operator=(const Screenshot&) = delete;
 
     bool Taken() const { return surface_ != nullptr; }
     uint32_t At(int x, int y) const {
@@ -96,7 +89,7 @@ class Screenshot {
     }
 
   private:
-    SDL_Surface* surface_ = nullptr;
+    sdl::SurfaceHandle surface_;
 };
 
 // The grey level at the centre of a movie's frame.
@@ -114,13 +107,6 @@ class MainWindowScreenTest : public ::testing::Test {
   protected:
     static constexpr int kFloorTop = 300;
     static constexpr Point kScene{Main::kSceneLeft, Main::kSceneTop};
-
-    static sdl::WindowOptions Options() {
-        sdl::WindowOptions options;
-        options.width = 1600;
-        options.height = 1200;
-        return options;
-    }
 
     void SetUp() override {
         if (SDL_GetCurrentVideoDriver() == nullptr ||
@@ -158,7 +144,7 @@ class MainWindowScreenTest : public ::testing::Test {
         runtime_.loop.PumpEvents();
     }
 
-    WindowRuntime runtime_{Options(), MakeFfmpegMovies};
+    WindowRuntime runtime_{sdl::WindowOptions{.width = 1600, .height = 1200}, MakeFfmpegMovies};
     testing::TempFolder folder_;
     GamePaths paths_{folder_.Path()};
     PictureService pictures_{paths_};
