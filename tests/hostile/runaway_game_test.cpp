@@ -105,7 +105,7 @@ TEST(RunawayGame, TheNotifyListHoldsAtItsLimitWhileEveryLineIsPrinted) {
         player.LogLine("line " + std::to_string(n));
     }
     const ListBox& list = player.GetForms().NoWin.List1;
-    EXPECT_EQ(list.Listtesting::CountOf(), kNotifyLogLimit);
+    EXPECT_EQ(list.ListCount(), kNotifyLogLimit);
     EXPECT_EQ(list.List(0), "line 51");
     EXPECT_EQ(list.List(kNotifyLogLimit - 1), "line " + std::to_string(lines));
     EXPECT_EQ(testing::CountOf(out.str(), "log: line "), lines);
