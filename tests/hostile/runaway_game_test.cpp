@@ -9,7 +9,7 @@
 
 #include "forms/notify_log.h"
 #include "player/player.h"
-#include "support/demo_runs.h"
+#include "support/count_of.h"
 #include "support/game_builder.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"
