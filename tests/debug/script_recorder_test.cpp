@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "debug/game_state_line.h"
+#include "platform/message_box_headless.h"
 #include "platform/message_box_relay.h"
 #include "script_fixture.h"
+#include "support/demo_runs.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -63,32 +64,12 @@ void WireGame(TestMain& main, FakeGame& game, Desktop& desktop) {
     };
 }
 
-// The person at the window answering message boxes, one answer after another.
-class PersonAnswering final : public MessageBoxService {
-  public:
-    explicit PersonAnswering(std::vector<MsgBoxResult> answers)
-        : answers_(answers.begin(), answers.end()) {}
-
-    MsgBoxResult Show(const MessageBoxRequest& request) override {
-        ++shown_;
-        if (answers_.empty()) {
-            return DefaultAnswer(request.buttons);
-        }
-        const MsgBoxResult answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    }
-
-    int Shown() const { return shown_; }
-
-  private:
-    std::deque<MsgBoxResult> answers_;
-    int shown_ = 0;
-};
-
 // A person playing the test game with synthesized input, recorded.
 struct RecordedPlay {
-    explicit RecordedPlay(std::vector<MsgBoxResult> answers) : person(std::move(answers)) {
+    explicit RecordedPlay(const std::vector<MsgBoxResult>& answers) {
+        for (const MsgBoxResult answer : answers) {
+            person.QueueAnswer(answer);
+        }
         WireGame(main, game, desktop);
         main.Show();
     }
@@ -127,7 +108,9 @@ struct RecordedPlay {
     VirtualClock clock;
     EventLoop loop{clock};
     MemoryClipboard clipboard;
-    PersonAnswering person;
+    // The person at the window answers the message boxes, one queued answer after another.
+    std::ostringstream boxes_shown;
+    HeadlessMessageBox person{boxes_shown};
     MessageBoxRelay boxes{person};
     Desktop desktop{loop, boxes, clipboard};
     TestMain main{desktop};
@@ -215,7 +198,7 @@ TEST(ScriptRecorder, WritesEachKindOfInputAsTheCommandAScriptGivesIt) {
               "expect flag 7 2\n"
               "state\n")
         << script;
-    EXPECT_EQ(play.person.Shown(), 2);
+    EXPECT_EQ(testing::CountOf(play.boxes_shown.str(), "msgbox: "), 2);
 
     // Replayed headless, the recording holds its expectations and ends where the play did.
     Replay replay;

@@ -36,7 +36,6 @@ class RecordingServices final : public FlowServices {
     std::vector<std::string> calls;
     std::vector<Integer> scenes_loaded;
     std::vector<TimeMs> scene_load_times;
-    int midi_inits = 0;
     bool ended = false;
     std::function<void()> on_scene_loaded;
 
@@ -69,10 +68,7 @@ class RecordingServices final : public FlowServices {
         calls.push_back("soundtrack " + file + " vol=" + std::to_string(volume) +
                         " restart=" + (restart ? "1" : "0"));
     }
-    void InitMidi() override {
-        ++midi_inits;
-        calls.push_back("InitMidi");
-    }
+    void InitMidi() override { calls.push_back("InitMidi"); }
     void PlayMidi(const std::string& file, Long volume) override {
         calls.push_back("midi " + file + " vol=" + std::to_string(volume));
     }

@@ -217,18 +217,16 @@ TEST_F(SavedGamesTest, TheSaveDialogRefusesNoNameAndNamesThatLeaveTheFolder) {
         Wait(1000),
         Do([&] { EXPECT_FALSE(dialog.Label1.Visible()) << "the warning shows for one second"; })};
     for (const std::string name : {"../escape", "C:\\escape", "/tmp/escape", "a/b"}) {
-        steps.push_back(Do([&dialog] { dialog.Text1.SelectAll(); }));
-        steps.push_back(Type(dialog.Text1, name));
-        steps.push_back(Click(dialog.ButtnOK));
-        steps.push_back(Wait(100));
-        steps.push_back(Do([&dialog, name] {
-            EXPECT_TRUE(dialog.Label1.Visible()) << name;
-            EXPECT_EQ(dialog.Label1.Caption(), std::string(kEnterFilename) + "\r\n" + kFilenameRule)
-                << name;
-        }));
+        steps.insert(steps.end(),
+                     {Do([&dialog] { dialog.Text1.SelectAll(); }), Type(dialog.Text1, name),
+                      Click(dialog.ButtnOK), Wait(100), Do([&dialog, name] {
+                          EXPECT_TRUE(dialog.Label1.Visible()) << name;
+                          EXPECT_EQ(dialog.Label1.Caption(),
+                                    std::string(kEnterFilename) + "\r\n" + kFilenameRule)
+                              << name;
+                      })});
     }
-    steps.push_back(Click(dialog.ButtnC));
-    steps.push_back(Wait(100));
+    steps.insert(steps.end(), {Click(dialog.ButtnC), Wait(100)});
     Play(std::move(steps));
     EXPECT_TRUE(fs::is_empty(Saved()));
     EXPECT_FALSE(fs::exists(folder_.Path() / "escape.sav"));
@@ -358,21 +356,19 @@ TEST_F(SavedGamesTest, FilesThatAreNotSavedGamesOfThisGameAreRefused) {
     state_.Flags(3) = 33;
     std::vector<StepInput::Step> steps = {Click(forms_.MainMenu.Buttn(3)), Wait(1000)};
     for (const Case& c : cases) {
-        steps.push_back(Select(forms_.LoadGame.File1, c.name));
-        steps.push_back(Click(forms_.LoadGame.ButtnOK));
-        steps.push_back(Wait(100));
-        steps.push_back(Do([this, &c] {
-            EXPECT_NE(Output().find("The saved game '" + (Saved() / c.name).string() +
-                                    "' cannot be loaded.\\r\\n" + c.problem),
-                      std::string::npos)
-                << c.name << "\n"
-                << Output();
-            EXPECT_TRUE(forms_.LoadGame.Visible()) << c.name;
-            EXPECT_TRUE(forms_.MainMenu.Visible()) << c.name;
-        }));
+        steps.insert(steps.end(),
+                     {Select(forms_.LoadGame.File1, c.name), Click(forms_.LoadGame.ButtnOK),
+                      Wait(100), Do([this, &c] {
+                          EXPECT_NE(Output().find("The saved game '" + (Saved() / c.name).string() +
+                                                  "' cannot be loaded.\\r\\n" + c.problem),
+                                    std::string::npos)
+                              << c.name << "\n"
+                              << Output();
+                          EXPECT_TRUE(forms_.LoadGame.Visible()) << c.name;
+                          EXPECT_TRUE(forms_.MainMenu.Visible()) << c.name;
+                      })});
     }
-    steps.push_back(Click(forms_.LoadGame.ButtnC));
-    steps.push_back(Wait(100));
+    steps.insert(steps.end(), {Click(forms_.LoadGame.ButtnC), Wait(100)});
     Play(std::move(steps));
     EXPECT_TRUE(services_.scenes_loaded.empty());
     EXPECT_EQ(state_.Flags(3), 33);

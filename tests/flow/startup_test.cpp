@@ -18,7 +18,7 @@ TEST_F(StartupTest, LogoFieldOneSkipsTheEngineLogo) {
         },
         60'000));
     EXPECT_FALSE(logo_seen);
-    EXPECT_EQ(services_.midi_inits, 1);
+    EXPECT_EQ(services_.Count("InitMidi"), 1);
 }
 
 TEST_F(StartupTest, WithoutTheOptionTheLogoPlaysOnceAndThenTheGameIsSetUp) {
@@ -32,10 +32,10 @@ TEST_F(StartupTest, WithoutTheOptionTheLogoPlaysOnceAndThenTheGameIsSetUp) {
     EXPECT_TRUE(forms_.Main.IsLoaded());
     EXPECT_TRUE(forms_.MapWindow.IsLoaded());
     EXPECT_FALSE(forms_.Main.Visible());
-    EXPECT_EQ(services_.midi_inits, 0);
+    EXPECT_EQ(services_.Count("InitMidi"), 0);
     ASSERT_TRUE(runtime_.loop.WaitUntil([&] { return forms_.MainMenu.Visible(); }, 60'000));
     EXPECT_FALSE(forms_.StartForm.MVXGIFLogo.Visible());
-    EXPECT_EQ(services_.midi_inits, 1);
+    EXPECT_EQ(services_.Count("InitMidi"), 1);
 }
 
 TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
@@ -46,7 +46,7 @@ TEST_F(StartupTest, StartAppRunsOnceWhenEscapeAndTheLogosEndBothComeAlong) {
     Play({Key(key::kEscape), Wait(200), Key(key::kEscape),
           Do([this] { forms_.StartForm.MVXGIFLogo.OnPlayFinished(); }), Wait(10'000)});
     EXPECT_TRUE(forms_.MainMenu.Visible());
-    EXPECT_EQ(services_.midi_inits, 1);
+    EXPECT_EQ(services_.Count("InitMidi"), 1);
     // The drives are looked at once, by the CD identification.
     EXPECT_EQ(services_.Count("Mounts"), 1);
 }

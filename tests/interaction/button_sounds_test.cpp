@@ -23,6 +23,8 @@ class ButtonSoundsTest : public InteractionTest {
         game_.Scenes = {one};
     }
 
+    void SetUp() override { Start(); }
+
     static int Count(const std::string& text, const std::string& part) {
         int n = 0;
         for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
@@ -35,7 +37,6 @@ class ButtonSoundsTest : public InteractionTest {
 // The main window's main-menu button belongs to the menus, the scene to the interaction; both
 // keep the one last-hovered code, so crossing the scene lets the button sound again.
 TEST_F(ButtonSoundsTest, TheMainMenuButtonSoundsAgainOnceThePointerCrossedTheScene) {
-    Start();
     struct Case {
         const char* name;
         std::vector<const char*> moves;
@@ -63,7 +64,6 @@ TEST_F(ButtonSoundsTest, TheMainMenuButtonSoundsAgainOnceThePointerCrossedTheSce
 
 // The map's close button answers on the dialogue channel, not on the buttons channel.
 TEST_F(ButtonSoundsTest, TheMapCloseButtonSoundsOnTheDialogueChannel) {
-    Start();
     Click(1);
     ASSERT_TRUE(State().MapOpen);
     ButtnCancel_MouseMove(Ctx());

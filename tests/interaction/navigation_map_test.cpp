@@ -40,6 +40,8 @@ class NavigationTest : public InteractionTest {
         later.Available = 0;
         game_.Locations = {nowhere, sound, movie, later};
     }
+
+    void SetUp() override { Start(); }
 };
 
 TEST_F(NavigationTest, ArrowsFollowTheirGroupsWithTheBuiltInPointers) {
@@ -53,12 +55,8 @@ TEST_F(NavigationTest, ArrowsFollowTheirGroupsWithTheBuiltInPointers) {
          {Case{1, "log: Link (Up) clicked.\n", 2, 1}, Case{2, "log: Link (Right) clicked.\n", 5, 4},
           Case{3, "log: Link (Down) clicked.\n", 3, 2},
           Case{4, "log: Link (Left) clicked.\n", 4, 3}}) {
-        if (!player_) {
-            Start();
-        } else {
-            Enter(1);
-            Output();
-        }
+        Enter(1);
+        Output();
         Directionl_MouseMove(Ctx(), c.arrow);
         EXPECT_EQ(player_->GetDesktop().Pointer().Picture(),
                   Win().MousePoint.Defaults(c.pointer).Picture())
@@ -70,7 +68,8 @@ TEST_F(NavigationTest, ArrowsFollowTheirGroupsWithTheBuiltInPointers) {
 }
 
 TEST_F(NavigationTest, ArrowWithoutTargetShowsTheNormalPointerAndIgnoresClicks) {
-    Start(2);
+    Enter(2);
+    Output();
     Directionl_MouseMove(Ctx(), 1);
     EXPECT_TRUE(PointerIs(13));
     Directionl_Click(Ctx(), 1);
@@ -79,7 +78,6 @@ TEST_F(NavigationTest, ArrowWithoutTargetShowsTheNormalPointerAndIgnoresClicks) 
 }
 
 TEST_F(NavigationTest, MapIsSetUpFromTheLocationFile) {
-    Start();
     MapWindow& map = Win().MapWindow;
     EXPECT_TRUE(map.Loctn(1).Visible());
     EXPECT_FALSE(map.Loctn(4).Visible());
@@ -88,7 +86,6 @@ TEST_F(NavigationTest, MapIsSetUpFromTheLocationFile) {
 }
 
 TEST_F(NavigationTest, MapLocationsWithoutSceneWithASoundAndWithAMovie) {
-    Start();
     EXPECT_THAT(Click(1), HasSubstr("log: HotSpot (Object #1) clicked.\nlog: Map activated.\n"));
     EXPECT_TRUE(State().MapOpen);
     EXPECT_TRUE(Win().MapWindow.Visible());
@@ -118,7 +115,6 @@ TEST_F(NavigationTest, MapLocationsWithoutSceneWithASoundAndWithAMovie) {
 }
 
 TEST_F(NavigationTest, CloseButtonLeavesTheMapAndUncoversTheScene) {
-    Start();
     Click(1);
     ButtnCancel_Click(Ctx());
     EXPECT_EQ(Output(), "log: Map cancelled.\n");
@@ -129,7 +125,6 @@ TEST_F(NavigationTest, CloseButtonLeavesTheMapAndUncoversTheScene) {
 }
 
 TEST_F(NavigationTest, NewGameGetsTheStartLocationsBackAndOnlyThose) {
-    Start();
     AddMapLocation(player_->Engine(), 4);
     State().Locations(1).Available = 0;
     Win().MapWindow.Loctn(1).SetVisible(false);
@@ -141,7 +136,6 @@ TEST_F(NavigationTest, NewGameGetsTheStartLocationsBackAndOnlyThose) {
 }
 
 TEST_F(NavigationTest, LocationAboveTwentyIsLeftOutWithOneLine) {
-    Start();
     AddMapLocation(player_->Engine(), 21);
     EXPECT_EQ(Output(), "log: Location #21 not added to Map - the map holds locations 1 to 20.\n");
 }
