@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "database/game_check.h"
+#include "database/object_kind.h"
 #include "support/game_builder.h"
 #include "support/temp_folder.h"
 
@@ -19,6 +22,20 @@ using testing::TempFolder;
 template <std::size_t Width>
 FixedText<Width> T(std::string_view text) {
     return FixedText<Width>(text);
+}
+
+// Sets the kind of object `slot` of `scene`, and its texts s(position) and numbers p(position).
+void Put(SceneRecord& scene, int slot, Integer kind,
+         std::initializer_list<std::pair<int, const char*>> texts,
+         std::initializer_list<std::pair<int, Integer>> numbers) {
+    ObjectBlock& o = scene.Objects(slot);
+    o.Kind = kind;
+    for (const auto& [position, text] : texts) {
+        o.S(position) = T<15>(text);
+    }
+    for (const auto& [position, value] : numbers) {
+        o.P(position) = value;
+    }
 }
 
 // A game that uses every kind of reference the checker follows, each one valid. The background
@@ -60,107 +77,23 @@ GameData ValidGame() {
     h.EntryFlagMode = 1;
     h.Arrows[0] = {1, 2, 10, 10, 50, 50};
 
-    auto object = [&](int slot, Integer kind) -> ObjectBlock& {
-        ObjectBlock& o = shore.Objects(slot);
-        o.Kind = kind;
-        return o;
-    };
-    ObjectBlock& ambient = object(1, 0);
-    ambient.S(3) = T<15>("a.gif");
-    ambient.S(4) = T<15>("loop.wav");
-    ambient.P(12) = 1;
-    ambient.P(16) = 2;
-    ambient.P(17) = 5;
-    ambient.P(20) = 1;
-    ambient.P(21) = 6;
-    ambient.P(24) = 1;
-    ambient.P(25) = 1;
-    ambient.P(26) = 3;
-
-    ObjectBlock& link = object(2, 1);
-    link.S(3) = T<15>("a.gif");
-    link.S(5) = T<15>("click.wav");
-    link.S(6) = T<15>("no.wav");
-    link.P(12) = 1;
-    link.P(13) = 1;
-    link.P(18) = 1;
-    link.P(19) = 1;
-    link.P(24) = 3;
-    link.P(25) = 1;
-    link.P(29) = 1;
-    link.P(30) = 4;
-    link.P(32) = 1;
-
-    ObjectBlock& goodie = object(3, 2);
-    goodie.S(3) = T<15>("a.gif");
-    goodie.S(5) = T<15>("pick.avi");
-    goodie.P(12) = 2;
-    goodie.P(17) = 2;
-    goodie.P(23) = 1;
-    goodie.P(27) = 1;
-    goodie.P(28) = 3;
-
-    ObjectBlock& lever = object(4, 3);
-    lever.S(3) = T<15>("a.gif");
-    lever.S(4) = T<15>("off.wav");
-    lever.S(5) = T<15>("on.wav");
-    lever.P(12) = 10;
-    lever.P(16) = 1;
-    lever.P(24) = 1;
-
-    ObjectBlock& reactor = object(5, 4);
-    reactor.S(3) = T<15>("a.gif");
-    reactor.S(4) = T<15>("movie.avi");
-    reactor.P(12) = 3;
-    reactor.P(16) = 1;
-    reactor.P(24) = 1;
-    reactor.P(25) = 2;
-    reactor.P(27) = -1;
-
-    ObjectBlock& responder = object(6, 5);
-    responder.S(5) = T<15>("bell.wav");
-    responder.P(12) = 1;
-    responder.P(13) = 5;
-    responder.P(15) = 1;
-    responder.P(19) = 1;
-    responder.P(22) = 1;
-    responder.P(23) = 2;
-    responder.P(30) = 1;
-    responder.P(31) = 2;
-
-    ObjectBlock& delay = object(7, 6);
-    delay.P(13) = 5;
-    delay.P(15) = 1;
-    delay.P(16) = 32;
-    delay.P(17) = 8;
-    delay.P(18) = 1;
-
-    ObjectBlock& multi = object(8, 7);
-    multi.P(13) = 5;
-    multi.P(15) = 1;
-    multi.P(16) = 1;
-    multi.P(17) = 9;
-    multi.P(20) = 3;
-
-    ObjectBlock& talk = object(9, 8);
-    talk.P(12) = 1;
-    talk.P(13) = 2;
-    talk.P(14) = 1;
-    talk.P(16) = 1;
-
-    ObjectBlock& conjunction = object(10, 9);
-    conjunction.S(3) = T<15>("11");
-    conjunction.S(4) = T<15>("1");
-    conjunction.S(5) = T<15>("0");
-    conjunction.P(13) = 1;
-    conjunction.P(14) = 6;
-    conjunction.P(15) = 3;
-
-    ObjectBlock& listener = object(11, 5);
-    listener.S(3) = T<15>("bell.wav");
-    listener.S(4) = T<15>("theme.mp3");
-    listener.P(12) = 2;
-    listener.P(17) = 1;
+    Put(shore, 1, kAmbient, {{3, "a.gif"}, {4, "loop.wav"}},
+        {{12, 1}, {16, 2}, {17, 5}, {20, 1}, {21, 6}, {24, 1}, {25, 1}, {26, 3}});
+    Put(shore, 2, kLink, {{3, "a.gif"}, {5, "click.wav"}, {6, "no.wav"}},
+        {{12, 1}, {13, 1}, {18, 1}, {19, 1}, {24, 3}, {25, 1}, {29, 1}, {30, 4}, {32, 1}});
+    Put(shore, 3, kGoodie, {{3, "a.gif"}, {5, "pick.avi"}},
+        {{12, 2}, {17, 2}, {23, 1}, {27, 1}, {28, 3}});
+    Put(shore, 4, kSwitch, {{3, "a.gif"}, {4, "off.wav"}, {5, "on.wav"}},
+        {{12, 10}, {16, 1}, {24, 1}});
+    Put(shore, 5, kReactor, {{3, "a.gif"}, {4, "movie.avi"}},
+        {{12, 3}, {16, 1}, {24, 1}, {25, 2}, {27, -1}});
+    Put(shore, 6, kResponder, {{5, "bell.wav"}},
+        {{12, 1}, {13, 5}, {15, 1}, {19, 1}, {22, 1}, {23, 2}, {30, 1}, {31, 2}});
+    Put(shore, 7, kDelay, {}, {{13, 5}, {15, 1}, {16, 32}, {17, 8}, {18, 1}});
+    Put(shore, 8, kMultiTrigger, {}, {{13, 5}, {15, 1}, {16, 1}, {17, 9}, {20, 3}});
+    Put(shore, 9, kConversation, {}, {{12, 1}, {13, 2}, {14, 1}, {16, 1}});
+    Put(shore, 10, kFlagConjunction, {{3, "11"}, {4, "1"}, {5, "0"}}, {{13, 1}, {14, 6}, {15, 3}});
+    Put(shore, 11, kResponder, {{3, "bell.wav"}, {4, "theme.mp3"}}, {{12, 2}, {17, 1}});
 
     SceneRecord cottage;
     cottage.Header.Background = T<15>("cottage.gif");

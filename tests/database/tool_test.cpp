@@ -138,21 +138,20 @@ TEST_F(ToolTest, BuildWritesAllFilesOrNone) {
     const auto resource = target / "resource";
     std::filesystem::remove(resource / "Morvane5.dat");
     std::filesystem::create_directory(resource / "Morvane5.dat");
-    std::map<std::string, std::string> before;
-    for (const auto& entry : std::filesystem::directory_iterator(resource)) {
-        before[entry.path().filename().string()] =
-            entry.is_regular_file() ? testing::ReadWholeFile(entry.path()) : "<folder>";
-    }
+    const auto contents = [&resource] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(resource)) {
+            files[entry.path().filename().string()] =
+                entry.is_regular_file() ? testing::ReadWholeFile(entry.path()) : "<folder>";
+        }
+        return files;
+    };
+    const auto before = contents();
 
     ExpectOneLineFailure(Run("build " +
                              Quoted(Source(R"({"scenes": [{}, {}, {}], "items": [{}]})")) + " " +
                              Quoted(target)));
-    std::map<std::string, std::string> after;
-    for (const auto& entry : std::filesystem::directory_iterator(resource)) {
-        after[entry.path().filename().string()] =
-            entry.is_regular_file() ? testing::ReadWholeFile(entry.path()) : "<folder>";
-    }
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(contents(), before);
 }
 
 TEST_F(ToolTest, CheckListsFindingsAndFailsOnAnError) {

@@ -11,7 +11,7 @@
 #include "platform/message_box_headless.h"
 #include "platform/message_box_relay.h"
 #include "script_fixture.h"
-#include "support/demo_runs.h"
+#include "support/count_of.h"
 #include "support/temp_folder.h"
 
 namespace morvane {

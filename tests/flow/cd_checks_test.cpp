@@ -5,7 +5,7 @@
 #include <string>
 
 #include "flow_fixture.h"
-#include "support/demo_runs.h"
+#include "support/count_of.h"
 
 namespace morvane::testing {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "forms/notify_log.h"
 #include "player/player.h"
+#include "support/count_of.h"
 #include "support/game_builder.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"
@@ -67,14 +68,6 @@ MeasuredRun PlayMeasured(const testing::TempFolder& scratch, const std::filesyst
     return measured;
 }
 
-int Count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 // Ten minutes of game time of the ping-pong: one message, play goes on, and the player holds
 // no more memory than after one minute.
 TEST(RunawayGame, TimerPingPongIsStoppedOnceAndMemoryStaysFlat) {
@@ -87,9 +80,11 @@ TEST(RunawayGame, TimerPingPongIsStoppedOnceAndMemoryStaysFlat) {
     const MeasuredRun ten = PlayMeasured(scratch, game, start + "wait 600000\nstate\n");
     for (const MeasuredRun* run : {&minute, &ten}) {
         EXPECT_EQ(run->run.status, 0) << run->run.err;
-        EXPECT_EQ(Count(run->run.out, "msgbox: "), 1) << run->run.out.substr(0, 4000);
-        EXPECT_EQ(Count(run->run.out, "Delay1 in scene 1 and Delay1 in scene 2 are stopped"), 1);
-        EXPECT_EQ(Count(run->run.out, "state: "), 1);
+        EXPECT_EQ(testing::CountOf(run->run.out, "msgbox: "), 1) << run->run.out.substr(0, 4000);
+        EXPECT_EQ(
+            testing::CountOf(run->run.out, "Delay1 in scene 1 and Delay1 in scene 2 are stopped"),
+            1);
+        EXPECT_EQ(testing::CountOf(run->run.out, "state: "), 1);
     }
     EXPECT_EQ(ten.run.out, minute.run.out) << "nothing happens after the loop is stopped";
     EXPECT_LT(ten.max_rss_kb, minute.max_rss_kb + 16 * 1024)
@@ -113,7 +108,7 @@ TEST(RunawayGame, TheNotifyListHoldsAtItsLimitWhileEveryLineIsPrinted) {
     EXPECT_EQ(list.ListCount(), kNotifyLogLimit);
     EXPECT_EQ(list.List(0), "line 51");
     EXPECT_EQ(list.List(kNotifyLogLimit - 1), "line " + std::to_string(lines));
-    EXPECT_EQ(Count(out.str(), "log: line "), lines);
+    EXPECT_EQ(testing::CountOf(out.str(), "log: line "), lines);
 }
 
 }  // namespace

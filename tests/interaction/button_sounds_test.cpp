@@ -7,6 +7,7 @@
 #include "interaction/main_window_events.h"
 #include "interaction/map_window.h"
 #include "interaction_fixture.h"
+#include "support/count_of.h"
 
 namespace morvane::testing {
 namespace {
@@ -24,14 +25,6 @@ class ButtonSoundsTest : public InteractionTest {
     }
 
     void SetUp() override { Start(); }
-
-    static int Count(const std::string& text, const std::string& part) {
-        int n = 0;
-        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-            ++n;
-        }
-        return n;
-    }
 };
 
 // The main window's main-menu button belongs to the menus, the scene to the interaction; both
@@ -58,7 +51,7 @@ TEST_F(ButtonSoundsTest, TheMainMenuButtonSoundsAgainOnceThePointerCrossedTheSce
                 ScnImg_MouseMove(Ctx());
             }
         }
-        EXPECT_EQ(Count(Output(), "media: sound 18 hover.wav"), c.hover_sounds);
+        EXPECT_EQ(testing::CountOf(Output(), "media: sound 18 hover.wav"), c.hover_sounds);
     }
 }
 
@@ -70,9 +63,9 @@ TEST_F(ButtonSoundsTest, TheMapCloseButtonSoundsOnTheDialogueChannel) {
     ButtnCancel_MouseMove(Ctx());
     ButtnCancel_Click(Ctx());
     const std::string out = Output();
-    EXPECT_EQ(Count(out, "media: sound 15 hover.wav"), 1) << out;
-    EXPECT_EQ(Count(out, "media: sound 15 click.wav"), 1) << out;
-    EXPECT_EQ(Count(out, "media: sound 18 "), 0) << out;
+    EXPECT_EQ(testing::CountOf(out, "media: sound 15 hover.wav"), 1) << out;
+    EXPECT_EQ(testing::CountOf(out, "media: sound 15 click.wav"), 1) << out;
+    EXPECT_EQ(testing::CountOf(out, "media: sound 18 "), 0) << out;
 }
 
 }  // namespace

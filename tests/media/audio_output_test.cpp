@@ -27,6 +27,8 @@
 #include "platform/message_box_headless.h"
 #include "platform/movie_control.h"
 #include "platform/window.h"
+#include "support/media_files.h"
+#include "support/music_files.h"
 #include "support/temp_folder.h"
 
 namespace morvane {
@@ -34,32 +36,18 @@ namespace {
 
 // A WAV of a loud square wave, `seconds` long, 8-bit mono at 8000 Hz.
 std::string SquareWav(int seconds) {
-    const uint32_t bytes = 8000U * static_cast<uint32_t>(seconds);
-    std::string data;
-    for (uint32_t i = 0; i < bytes; ++i) {
-        data += static_cast<char>((i / 10) % 2 == 0 ? 0xE0 : 0x20);
+    std::string data(8000U * static_cast<std::size_t>(seconds), '\0');
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<char>((i / 10) % 2 == 0 ? 0xE0 : 0x20);
     }
-    auto u32 = [](uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    const std::string format = std::string("\x01\x00\x01\x00", 4) + u32(8000) + u32(8000) +
-                               std::string("\x01\x00\x08\x00", 4);
-    return "RIFF" + u32(static_cast<uint32_t>(4 + 8 + format.size() + 8 + data.size())) +
-           "WAVEfmt " + u32(16) + format + "data" + u32(bytes) + data;
+    return testing::Riff("WAVE", testing::FormatChunk({}) + testing::Chunk("data", data));
 }
 
-// One middle C held for eight quarters (four seconds), as a type 0 MIDI file.
+// One middle C held for eight quarters (four seconds) on the piano.
 std::string LongNoteMidi() {
-    const std::string track = std::string("\x00\xC0\x00", 3) +          // piano
-                              std::string("\x00\x90\x3C\x7F", 4) +      // note on
-                              std::string("\x86\x00\x80\x3C\x40", 5) +  // 768 ticks later, off
-                              std::string("\x00\xFF\x2F\x00", 4);
-    std::string size;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        size += static_cast<char>((track.size() >> shift) & 0xFF);
-    }
-    return std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk" + size + track;
+    return testing::MidiFile(testing::MidiTrack(std::string("\x00\xC0\x00", 3) +
+                                                std::string("\x00\x90\x3C\x7F", 4) +
+                                                std::string("\x86\x00\x80\x3C\x40", 5)));
 }
 
 // The player's one audio output on SDL's "disk" driver, which writes the final mix to a file

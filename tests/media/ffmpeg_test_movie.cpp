@@ -11,44 +11,12 @@ namespace {
 
 constexpr int kSoundRate = 22050;
 
-MovieFormat::Video VideoOf(TestMovie::Video video) {
-    switch (video) {
-        case TestMovie::Video::kNone:
-            return MovieFormat::Video::kNone;
-        case TestMovie::Video::kRaw:
-            return MovieFormat::Video::kRaw;
-        case TestMovie::Video::kCinepak:
-            return MovieFormat::Video::kCinepak;
-        case TestMovie::Video::kMsVideo1:
-            return MovieFormat::Video::kMsVideo1;
-        case TestMovie::Video::kMjpeg:
-            break;
-    }
-    return MovieFormat::Video::kMjpeg;
-}
-
-MovieFormat::Sound SoundOf(TestMovie::Sound sound) {
-    switch (sound) {
-        case TestMovie::Sound::kNone:
-            return MovieFormat::Sound::kNone;
-        case TestMovie::Sound::kMsAdpcm:
-            return MovieFormat::Sound::kMsAdpcm;
-        case TestMovie::Sound::kImaAdpcm:
-            return MovieFormat::Sound::kImaAdpcm;
-        case TestMovie::Sound::kMp3:
-            return MovieFormat::Sound::kMp3;
-        case TestMovie::Sound::kPcm:
-            break;
-    }
-    return MovieFormat::Sound::kPcm;
-}
-
 }  // namespace
 
 void WriteTestMovie(const std::filesystem::path& file, const TestMovie& movie) {
     MovieFormat format;
-    format.video = VideoOf(movie.video);
-    format.sound = SoundOf(movie.sound);
+    format.video = movie.video;
+    format.sound = movie.sound;
     format.width = movie.width;
     format.height = movie.height;
     format.frames_per_second = movie.frames_per_second;

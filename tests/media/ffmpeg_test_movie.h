@@ -3,14 +3,16 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "media/ffmpeg/movie_writer.h"
+
 namespace morvane::testing {
 
 // A small AVI written with FFmpeg's own encoders, so the tests need no movie files. Frame k
 // is one grey level, GreyOfFrame(k); the sound is a steady tone of 22050 Hz mono samples.
 // Cinepak needs sizes that are multiples of 4.
 struct TestMovie {
-    enum class Video { kNone, kMjpeg, kRaw, kCinepak, kMsVideo1 };
-    enum class Sound { kNone, kPcm, kMsAdpcm, kImaAdpcm, kMp3 };
+    using Video = MovieFormat::Video;
+    using Sound = MovieFormat::Sound;
 
     Video video = Video::kMjpeg;
     Sound sound = Sound::kPcm;

@@ -172,7 +172,12 @@ TEST_F(DesktopTest, ReachabilityNeedsTheControlAndItsWindowShownAndEnabled) {
     EXPECT_FALSE(runtime_.desktop.Reachable(timer));
 }
 
-TEST_F(DesktopTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides) {
+// A modal window on the game's screen, or in a system window of its own (the parameter).
+class ModalTest : public DesktopTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ModalTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides) {
+    const bool own = GetParam();
+    dialog_.SetOwnSystemWindow(own);
     main_.Command1.OnClick = [&] {
         journal_.Add("opening");
         dialog_.ShowModal();
@@ -186,10 +191,18 @@ TEST_F(DesktopTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides
             EXPECT_FALSE(runtime_.desktop.Reachable(main_.Command1));
             EXPECT_FALSE(runtime_.desktop.Reachable(main_.Animation(1)));
             EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
-            // A click on the window behind the modal one goes nowhere.
+            // Neither a click on the window behind the modal one nor, for a window of its own,
+            // the game's getting the keyboard reaches the game.
             runtime_.desktop.PostClick(CentreOf(main_.Animation(1)));
+            if (own) {
+                runtime_.desktop.PostActivate(nullptr);
+            }
         }),
-        Act([&] { runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes)); }),
+        Act([&] {
+            EXPECT_EQ(runtime_.desktop.ActiveWindow(), &dialog_);
+            runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes), MouseButton::kLeft,
+                                       own ? &dialog_ : nullptr);
+        }),
         [&] {
             journal_.Add("main loop asks");
             return InputStep::Ended();
@@ -203,6 +216,10 @@ TEST_F(DesktopTest, AModalLoopRunsInsideTheHandlerThatOpenedItAndEndsWhenItHides
     EXPECT_EQ(runtime_.desktop.TopModal(), nullptr);
     EXPECT_EQ(runtime_.desktop.ActiveWindow(), &main_);
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, ModalTest, ::testing::Bool(), [](const auto& param) {
+    return param.param ? "OfItsOwn" : "OnTheScreen";
+});
 
 TEST_F(DesktopTest, AModalWindowHiddenByATimerEndsItsLoopWithoutInput) {
     TimerControl close_timer(dialog_, "CloseTimer");
@@ -344,31 +361,6 @@ TEST_F(DesktopTest, AWindowOfItsOwnIsReachedFromItsOwnSystemWindowAlone) {
     runtime_.loop.PumpEvents();
     EXPECT_EQ(journal_.lines, (std::vector<std::string>{"ScnImg_Click", "ButtnYes_Click"}));
     EXPECT_FALSE(dialog_.Visible());
-}
-
-TEST_F(DesktopTest, TheGameTakesNoInputWhileAWindowOfItsOwnIsModal) {
-    dialog_.SetOwnSystemWindow(true);
-    main_.Command1.OnClick = [&] {
-        journal_.Add("Command1_Click");
-        dialog_.ShowModal();
-    };
-    StepInput input({
-        Act([&] { runtime_.desktop.PostClick(CentreOf(main_.Command1)); }),
-        Act([&] {
-            EXPECT_FALSE(runtime_.desktop.Reachable(main_.Command1));
-            EXPECT_TRUE(runtime_.desktop.Reachable(dialog_.ButtnYes));
-            // Neither a click on the game nor its getting the keyboard reaches the game.
-            runtime_.desktop.PostClick(CentreOf(main_.Animation(1)));
-            runtime_.desktop.PostActivate(nullptr);
-        }),
-        Act([&] {
-            EXPECT_EQ(runtime_.desktop.ActiveWindow(), &dialog_);
-            runtime_.desktop.PostClick(CentreOf(dialog_.ButtnYes), MouseButton::kLeft, &dialog_);
-        }),
-    });
-    runtime_.loop.SetInputSource(&input);
-    runtime_.loop.RunMainLoop([] { return false; });
-    EXPECT_EQ(journal_.lines, (std::vector<std::string>{"Command1_Click", "ButtnYes_Click"}));
 }
 
 TEST_F(DesktopTest, KeysFollowTheSystemWindowThatHasTheKeyboard) {

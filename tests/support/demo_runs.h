@@ -9,6 +9,7 @@
 #include "database/game_data.h"
 #include "database/game_files.h"
 #include "platform/game_paths.h"
+#include "support/count_of.h"
 #include "support/player_process.h"
 #include "support/temp_folder.h"
 
@@ -19,15 +20,6 @@ namespace morvane::testing {
 inline void CopyDemoGame(const std::filesystem::path& copy) {
     std::filesystem::copy(std::filesystem::path(MORVANE_BUILD_DIR) / "games" / "demo", copy,
                           std::filesystem::copy_options::recursive);
-}
-
-// How often `part` occurs in `text`.
-inline int CountOf(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++n;
-    }
-    return n;
 }
 
 // A script run that held: it ended with status 0 and no expectation failed.
