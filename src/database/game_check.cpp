@@ -63,9 +63,10 @@ std::string Finding::Line() const {
     return line + ": " + Problem;
 }
 
-std::vector<Finding> CheckGame(const GameData& game, const GamePaths& paths) {
-    std::vector<Finding> findings;
-    check::GameChecker checker(game, paths, findings);
+namespace {
+
+// Every check of the records, reported through `checker`.
+void CheckRecords(const GameData& game, check::GameChecker& checker) {
     if (game.Scenes.empty()) {
         checker.At("game");
         checker.Error("", "the game has no scenes; a new game starts in scene 1");
@@ -83,7 +84,22 @@ std::vector<Finding> CheckGame(const GameData& game, const GamePaths& paths) {
     check::CheckLocations(checker);
     check::CheckItems(checker);
     check::CheckConversations(checker);
+}
+
+}  // namespace
+
+std::vector<Finding> CheckGame(const GameData& game, const GamePaths& paths) {
+    std::vector<Finding> findings;
+    check::GameChecker checker(game, paths, findings);
+    CheckRecords(game, checker);
     return findings;
+}
+
+ReferencedFiles FilesNamedBy(const GameData& game, const GamePaths& paths) {
+    std::vector<Finding> findings;
+    check::GameChecker checker(game, paths, findings);
+    CheckRecords(game, checker);
+    return checker.Files();
 }
 
 std::vector<Finding> CheckGameFolder(const GamePaths& paths) {

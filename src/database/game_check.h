@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,16 @@ std::vector<Finding> CheckGame(const GameData& game, const GamePaths& paths);
 std::vector<Finding> CheckGameFolder(const GamePaths& paths);
 
 bool HasErrors(const std::vector<Finding>& findings);
+
+// The files a game's data names, as bare names the way the data spells them: pictures looked for
+// in "resource\gfx\", sounds, music and movies in "resource\mmedia\". Only the fields the
+// player acts on with their present settings count, as the checker follows them.
+struct ReferencedFiles {
+    std::set<std::string> Pictures;
+    std::set<std::string> Media;
+};
+
+ReferencedFiles FilesNamedBy(const GameData& game, const GamePaths& paths);
 
 // The findings as one JSON document for editors: {"errors": n, "warnings": n, "findings": [...]}.
 std::string FindingsJson(const std::vector<Finding>& findings);

@@ -129,7 +129,11 @@ void GameChecker::Missing(const std::string& field, const std::string& what,
 
 void GameChecker::PictureName(const std::string& field, const std::string& name,
                               std::size_t width) {
-    if (!name.empty() && !paths_.FileExists("resource\\gfx\\" + name)) {
+    if (name.empty()) {
+        return;
+    }
+    files_.Pictures.insert(name);
+    if (!paths_.FileExists("resource\\gfx\\" + name)) {
         Missing(field, "picture", name, "resource\\gfx", width);
     }
 }
@@ -164,6 +168,7 @@ void GameChecker::MediaName(const std::string& field, const std::string& name, s
             what = kind == "avi" ? "movie" : "sound";
             break;
     }
+    files_.Media.insert(name);
     if (!paths_.FileExists("resource\\mmedia\\" + name)) {
         Missing(field, what, name, "resource\\mmedia", width);
     }

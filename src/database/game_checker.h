@@ -64,6 +64,9 @@ class GameChecker {
         MediaName(field, name.Trimmed(), Width, use);
     }
 
+    // Every file name followed so far, found or not.
+    const ReferencedFiles& Files() const { return files_; }
+
     // A text shown to the player that fills its whole field was probably cut by the authoring
     // tool.
     template <std::size_t Width>
@@ -86,6 +89,7 @@ class GameChecker {
     const GamePaths& paths_;
     std::vector<Finding>& out_;
     Finding place_;
+    ReferencedFiles files_;
 };
 
 // "p17" for object position 17, "s4" for the text at position 4.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -251,6 +252,21 @@ const std::vector<Fault>& Faults() {
 
 TEST_F(GameCheckTest, AGameWhoseEveryReferenceIsValidGivesNoFinding) {
     EXPECT_EQ(Lines(ValidGame()), std::vector<std::string>{});
+}
+
+// The files followed are the ones the player would look for: the link's refusal sound only while
+// the link needs an item, names as the data spells them.
+TEST_F(GameCheckTest, TheFilesFollowedAreTheOnesThePlayerLooksFor) {
+    GameData game = ValidGame();
+    Object(game, 1, 2).P(18) = 0;
+    const ReferencedFiles files = FilesNamedBy(game, GamePaths(folder_.Path()));
+    EXPECT_EQ(files.Pictures,
+              (std::set<std::string>{"Shore.GIF", "cottage.gif", "a.gif", "hot.gif", "loc1.gif",
+                                     "map.gif", "i1.gif", "i2.gif", "cu.gif", "p1.gif"}));
+    EXPECT_EQ(files.Media, (std::set<std::string>{
+                               "click.wav", "menu.mid", "credits.avi", "intro.avi", "theme.mp3",
+                               "in.wav", "out.avi", "loop.wav", "pick.avi", "off.wav", "on.wav",
+                               "movie.avi", "bell.wav", "chime.wav", "tap.wav", "voice.wav"}));
 }
 
 TEST_F(GameCheckTest, EachFaultAloneGivesExactlyItsLine) {

@@ -2,9 +2,11 @@
 // promises: a picture the player can decode, a PCM sound, a MIDI file, an AVI movie in codecs of
 // the era, an MPEG-1 Layer III soundtrack.
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "base/text.h"
+#include "database/game_check.h"
 #include "games/demo_game_fixture.h"
 #include "media/avi_info.h"
 #include "media/music_check.h"
@@ -22,15 +24,35 @@ TEST_F(DemoGameTest, HoldsEveryRecordTheStoryNeeds) {
     EXPECT_EQ(Game().General->GameTitle.Trimmed(), "Lighthouse Keeper");
 }
 
+// The two-look button pictures the game asks for: the main menu's five and its in-game buttons.
+std::set<std::string> ButtonPictures(const GeneralRecord& g) {
+    std::set<std::string> names;
+    if (g.MenuButtonPictureChoice == 0) {
+        for (const auto& picture : g.MenuButtonPictures) {
+            names.insert(picture.Trimmed());
+        }
+    }
+    for (const auto& [look, picture] :
+         {std::pair{g.InGameMenuButtonPictureChoice, &g.InGameMenuButtonPicture},
+          std::pair{g.InGameSaveButtonPictureChoice, &g.InGameSaveButtonPicture},
+          std::pair{g.ExamineButtonChoice, &g.ExamineButtonPicture}}) {
+        if (look == 2) {
+            names.insert(picture->Trimmed());
+        }
+    }
+    return names;
+}
+
 TEST_F(DemoGameTest, EveryPictureDecodesAndButtonsHaveTheirTwoLooks) {
-    const GameReferences refs = CollectReferences(Game());
+    const ReferencedFiles refs = FilesNamedBy(Game(), Paths());
+    const std::set<std::string> buttons = ButtonPictures(*Game().General);
     ASSERT_FALSE(refs.Pictures.empty());
-    EXPECT_EQ(refs.Buttons.size(), 8U) << "five menu buttons and three in-game buttons";
+    EXPECT_EQ(buttons.size(), 8U) << "five menu buttons and three in-game buttons";
     for (const std::string& name : refs.Pictures) {
         const PictureResult picture = Gfx(name);
         ASSERT_TRUE(picture) << name << ": " << picture.detail;
         EXPECT_GT(picture.picture->FrameCount(), 0) << name;
-        if (refs.Buttons.contains(name)) {
+        if (buttons.contains(name)) {
             EXPECT_EQ(picture.picture->FrameCount(), 2) << name;
         }
     }
@@ -65,7 +87,7 @@ AviCodecs CodecsOf(const std::filesystem::path& file) {
 }
 
 TEST_F(DemoGameTest, EveryMediumIsOfItsKindAndOfTheEra) {
-    const GameReferences refs = CollectReferences(Game());
+    const ReferencedFiles refs = FilesNamedBy(Game(), Paths());
     ASSERT_FALSE(refs.Media.empty());
     for (const std::string& name : refs.Media) {
         const auto file = Paths().Resolve("resource\\mmedia\\" + name);
@@ -116,7 +138,7 @@ TEST_F(DemoGameTest, EveryMediumIsOfItsKindAndOfTheEra) {
 }
 
 TEST_F(DemoGameTest, GeneratedFolderHoldsNothingTheGameDoesNotUse) {
-    const GameReferences refs = CollectReferences(Game());
+    const ReferencedFiles refs = FilesNamedBy(Game(), Paths());
     for (const char* folder : {"gfx", "mmedia"}) {
         const auto& named = std::string(folder) == "gfx" ? refs.Pictures : refs.Media;
         for (const auto& entry :

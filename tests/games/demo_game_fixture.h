@@ -6,7 +6,6 @@
 
 #include "database/game_data.h"
 #include "database/game_files.h"
-#include "games/game_references.h"
 #include "platform/game_paths.h"
 #include "platform/picture_loader.h"
 
