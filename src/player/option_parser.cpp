@@ -11,10 +11,10 @@
 namespace morvane {
 namespace {
 
-using Kind = OptionSpec::Kind;
+using Kind = OptionEntry::Kind;
 
-const OptionSpec* FindShort(char name) {
-    for (const OptionSpec& option : PlayerOptionTable()) {
+const OptionEntry* FindShort(char name) {
+    for (const OptionEntry& option : PlayerOptionTable()) {
         if (option.short_name != 0 && option.short_name == name) {
             return &option;
         }
@@ -69,7 +69,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
                 result.action = CommandLine::Action::kVersion;
                 return result;
             }
-            const OptionSpec* option = FindOption(name);
+            const OptionEntry* option = FindOption(name);
             if (option == nullptr) {
                 return Fail("unknown option --" + name);
             }
@@ -103,7 +103,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Pl
                 result.action = CommandLine::Action::kVersion;
                 return result;
             }
-            const OptionSpec* option = FindShort(c);
+            const OptionEntry* option = FindShort(c);
             if (option == nullptr) {
                 return Fail(std::string("unknown option -") + c);
             }
@@ -141,7 +141,7 @@ std::string HelpText() {
         }
         text += padded + std::string(help) + "\n";
     };
-    for (const OptionSpec& option : PlayerOptionTable()) {
+    for (const OptionEntry& option : PlayerOptionTable()) {
         std::string left =
             option.short_name != 0 ? std::string("-") + option.short_name + ", " : "    ";
         left += "--" + std::string(option.name);

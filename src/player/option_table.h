@@ -11,7 +11,7 @@ namespace morvane {
 
 // One option of the player, shared by the command line ("--name", "--name VALUE",
 // "--name=VALUE") and the settings file ("name = VALUE").
-struct OptionSpec {
+struct OptionEntry {
     enum class Kind { kSwitch, kValue };
 
     std::string_view name;
@@ -27,10 +27,10 @@ struct OptionSpec {
     std::optional<std::string> (*apply)(PlayerOptions& options, std::string_view value);
 };
 
-std::span<const OptionSpec> PlayerOptionTable();
+std::span<const OptionEntry> PlayerOptionTable();
 
 // The option named `name` (long, without dashes), or nullptr.
-const OptionSpec* FindOption(std::string_view name);
+const OptionEntry* FindOption(std::string_view name);
 
 // "true", "yes", "on", "1" and their opposites; nothing for any other word.
 std::optional<bool> ParseSwitchValue(std::string_view value);

@@ -28,11 +28,11 @@ std::optional<std::string> ApplyLine(const std::string& line, PlayerOptions& opt
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
     }
-    const OptionSpec* spec = FindOption(name);
-    if (spec == nullptr || !spec->in_settings_file) {
+    const OptionEntry* option = FindOption(name);
+    if (option == nullptr || !option->in_settings_file) {
         return "unknown setting '" + name + "'";
     }
-    if (spec->kind == OptionSpec::Kind::kSwitch) {
+    if (option->kind == OptionEntry::Kind::kSwitch) {
         const auto on = ParseSwitchValue(value);
         if (!on) {
             return name + " must be true or false, not '" + value + "'";
@@ -40,7 +40,7 @@ std::optional<std::string> ApplyLine(const std::string& line, PlayerOptions& opt
         value = *on ? "true" : "false";
     }
     PlayerOptions changed = options;
-    if (auto error = spec->apply(changed, value)) {
+    if (auto error = option->apply(changed, value)) {
         return error;
     }
     options = std::move(changed);
