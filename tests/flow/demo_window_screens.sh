@@ -12,12 +12,7 @@
 #   tests/flow/demo_window_screens.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 
-source_dir=$1
-build_dir=$2
-artefacts="$build_dir/artefacts"
-mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/window_script.sh"
 
 # The player writes into its game folder, so it plays a copy.
 cp -r "$build_dir/games/demo" "$work/demo"

@@ -7,12 +7,7 @@
 #   tests/player/fullscreen_screen.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 
-source_dir=$1
-build_dir=$2
-artefacts="$build_dir/artefacts"
-mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/window_script.sh"
 cp -r "$build_dir/games/demo" "$work/demo"
 # The menu stays up while the photographs are taken.
 printf 'wait 600000\n' > "$work/menu.txt"

@@ -11,12 +11,7 @@
 #   tests/player/record_window.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 
-source_dir=$1
-build_dir=$2
-artefacts="$build_dir/artefacts"
-mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/window_script.sh"
 
 # Each run plays its own copy: saving writes into the game folder.
 cp -r "$build_dir/games/demo" "$work/window"

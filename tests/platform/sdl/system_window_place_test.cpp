@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -24,6 +25,11 @@ struct PlaceCase {
 PlaceCase Place(const char* what, Rect game, std::vector<Rect> taken, int width, int height,
                 Point expected) {
     return {what, game, std::move(taken), width, height, expected};
+}
+
+// Test listings name a case by what it places.
+void PrintTo(const PlaceCase& c, std::ostream* out) {
+    *out << c.what;
 }
 
 class PlaceBesideTest : public ::testing::TestWithParam<PlaceCase> {};
