@@ -12,7 +12,7 @@ namespace {
 // The demo game in debugging mode, played headless by scripts that use the notify and debug
 // windows as an author would. Its item file is stretched to 18 items (copies of the first that
 // the game does not start with), so that the inventory bar can be filled.
-class DebugWindowScript : public testing::DemoGameTest {
+class DebugWindowScript : public testing::DemoCopyTest {
   protected:
     DebugWindowScript() {
         ChangeGame([](GameData& game) {
@@ -26,7 +26,7 @@ class DebugWindowScript : public testing::DemoGameTest {
     }
 
     testing::PlayerRun Run(const std::string& script) const {
-        return DemoGameTest::Run(kNewGame + script);
+        return DemoCopyTest::Run(kNewGame + script);
     }
 
     static void ExpectClean(const testing::PlayerRun& result) {

@@ -13,7 +13,7 @@ namespace morvane {
 namespace {
 
 // The built player run headless on a copy of the demo game the build made.
-using DemoScript = testing::DemoGameTest;
+using DemoScript = testing::DemoCopyTest;
 
 // Sits through the logo and the credits, then a new game from the menu.
 constexpr const char* kToSceneOne =

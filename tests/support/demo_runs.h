@@ -29,9 +29,9 @@ inline void ExpectHeld(const PlayerRun& run) {
 }
 
 // The demo game copied for the test and played headless by scripts.
-class DemoGameTest : public ::testing::Test {
+class DemoCopyTest : public ::testing::Test {
   protected:
-    DemoGameTest() { CopyDemoGame(Game()); }
+    DemoCopyTest() { CopyDemoGame(Game()); }
 
     std::filesystem::path Game() const { return folder_.Path() / "demo"; }
 
